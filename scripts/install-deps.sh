@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine (as root) lacks to build and test the
+# program: the MinGW-w64 cross compiler, Wine with its 32-bit half, a virtual X
+# display and the tools the tests and screenshots use. Quick when all is there.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ googletest libbenchmark-dev python3
+  g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick
+  clang-format clang-tidy)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+echo "installing: ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,49 @@
+#include "settings/window_settings.h"
+
+#include "settings/conversions.h"
+
+namespace qvutt {
+
+namespace {
+
+std::optional<std::string> stored_text(SettingsStore& store, const SettingKey& key) {
+  return store.get(key.name, text_from_int16(key.default_value));
+}
+
+float load_float(SettingsStore& store, const SettingKey& key) {
+  const auto text = stored_text(store, key);
+  const auto value = text ? single_from_text(*text) : std::nullopt;
+  return value.value_or(static_cast<float>(key.default_value));
+}
+
+CheckBoxValue load_check_box(SettingsStore& store, const SettingKey& key) {
+  const auto text = stored_text(store, key);
+  const auto value = text ? int16_from_text(*text) : std::nullopt;
+  if (value == kUnchecked || value == kChecked || value == kGrayed) {
+    return static_cast<CheckBoxValue>(*value);
+  }
+  return static_cast<CheckBoxValue>(key.default_value);
+}
+
+}  // namespace
+
+WindowSettings load_window_settings(SettingsStore& store, const WindowKeys& keys) {
+  WindowSettings settings{};
+  settings.rect.left = load_float(store, keys.left);
+  settings.rect.top = load_float(store, keys.top);
+  settings.rect.width = load_float(store, keys.width);
+  settings.rect.height = load_float(store, keys.height);
+  settings.always_on_top = load_check_box(store, kAlwaysOnTopKey);
+  return settings;
+}
+
+void save_position(SettingsStore& store, const WindowKeys& keys, float left, float top) {
+  store.save(keys.left.name, text_from_single(left));
+  store.save(keys.top.name, text_from_single(top));
+}
+
+void save_always_on_top(SettingsStore& store, CheckBoxValue value) {
+  store.save(kAlwaysOnTopKey.name, text_from_int16(value));
+}
+
+}  // namespace qvutt

@@ -1,0 +1,32 @@
+// A settings store in memory that remembers every access, in order.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "settings/settings_store.h"
+
+namespace qvutt {
+
+class MemoryStore : public SettingsStore {
+ public:
+  std::optional<std::string> get(std::string_view key, std::string_view default_text) override {
+    accesses.push_back("get " + std::string(key));
+    if (non_text_keys.count(std::string(key)) != 0) return std::nullopt;
+    const auto value = values.find(std::string(key));
+    return value != values.end() ? value->second : std::string(default_text);
+  }
+
+  void save(std::string_view key, std::string_view text) override {
+    accesses.push_back("save " + std::string(key) + "=" + std::string(text));
+    values[std::string(key)] = std::string(text);
+  }
+
+  std::map<std::string, std::string> values;
+  std::set<std::string> non_text_keys;
+  std::vector<std::string> accesses;
+};
+
+}  // namespace qvutt
