@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest libbenchmark-dev python3
   g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick
-  clang-format clang-tidy)
+  clang-format clang-tidy fonts-liberation xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

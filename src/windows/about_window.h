@@ -1,0 +1,48 @@
+// QV_UTT_ABOUT: the product texts and the always-on-top choice, shown modal to
+// the main window. The object lasts; its window is made on every showing and
+// gone after every close.
+#pragma once
+
+#include <windows.h>
+
+#include "windows/controls.h"
+#include "windows/window_base.h"
+
+namespace qvutt {
+
+class AboutWindow : public WindowBase<AboutWindow> {
+ public:
+  explicit AboutWindow(HINSTANCE instance);
+
+  // Loads and shows the window modal to owner; returns once it has closed.
+  void show_modal(HWND owner);
+  // Closes the window as its close box would, if it is open.
+  void close();
+
+ private:
+  friend WindowBase<AboutWindow>;
+  LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
+
+  void on_load();
+  void on_check_box_click();
+  void on_ok_click();
+  void on_creator_double_click();
+  void on_close();
+  void on_session_end();
+  LRESULT on_label_colours(HDC dc, HWND label);
+  void on_erase_background(HDC dc);
+
+  void create_controls();
+  void mirror_choice_into_owner();
+  void save_settings();
+  void run_modal_loop();
+
+  HINSTANCE instance_;
+  HWND owner_ = nullptr;
+  TwipScale scale_;
+  FontHandle label_font_;
+  BrushHandle background_;
+  WindowPlacement placed_{};
+};
+
+}  // namespace qvutt

@@ -1,0 +1,112 @@
+#include "windows/controls.h"
+
+namespace qvutt {
+
+namespace {
+
+constexpr COLORREF kDisplayText = RGB(0, 255, 0);
+constexpr COLORREF kDisplayBackground = RGB(0, 0, 0);
+
+}  // namespace
+
+TwipScale screen_scale() {
+  const HDC screen = GetDC(nullptr);
+  const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return TwipScale(dots_per_inch > 0 ? dots_per_inch : USER_DEFAULT_SCREEN_DPI);
+}
+
+HWND create_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font) {
+  const int left = scale.pixels(layout.left);
+  const int top = scale.pixels(layout.top);
+  const HWND control = CreateWindowExW(
+      layout.extended_style, layout.window_class, layout.text, WS_CHILD | WS_VISIBLE | layout.style,
+      left, top, scale.pixels(layout.left + layout.width) - left,
+      scale.pixels(layout.top + layout.height) - top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), nullptr, nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+FontHandle create_font(const wchar_t* face, double points, int weight, const TwipScale& scale) {
+  return FontHandle(CreateFontW(-scale.points(points), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
+}
+
+HFONT system_font() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+LRESULT paint_display_colours(HDC dc) {
+  SetTextColor(dc, kDisplayText);
+  SetBkColor(dc, kDisplayBackground);
+  return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+}
+
+LRESULT paint_system_colours(HDC dc) {
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+std::string control_text(HWND parent, int id) {
+  wchar_t text[64] = {};
+  const int length = GetDlgItemTextW(parent, id, text, 64);
+  std::string ascii;
+  for (int i = 0; i < length; ++i) ascii.push_back(static_cast<char>(text[i]));
+  return ascii;
+}
+
+void show_control_text(HWND parent, int id, const std::string& text) {
+  if (control_text(parent, id) == text) return;
+  wchar_t wide[64] = {};
+  for (std::size_t i = 0; i < text.size() && i < 63; ++i) wide[i] = static_cast<wchar_t>(text[i]);
+  SetDlgItemTextW(parent, id, wide);
+}
+
+CheckBoxValue check_box_value(HWND parent, int id) {
+  switch (IsDlgButtonChecked(parent, id)) {
+    case BST_CHECKED:
+      return kChecked;
+    case BST_INDETERMINATE:
+      return kGrayed;
+    default:
+      return kUnchecked;
+  }
+}
+
+void set_check_box_value(HWND parent, int id, CheckBoxValue value) {
+  const UINT state = value == kChecked  ? BST_CHECKED
+                     : value == kGrayed ? BST_INDETERMINATE
+                                        : BST_UNCHECKED;
+  CheckDlgButton(parent, id, state);
+}
+
+void toggle_check_box(HWND parent, int id) {
+  set_check_box_value(parent, id, check_box_value(parent, id) == kChecked ? kUnchecked : kChecked);
+}
+
+WindowPlacement place_window(HWND window, const WindowRect& rect, const TwipScale& scale) {
+  const int left = scale.pixels(rect.left);
+  const int top = scale.pixels(rect.top);
+  RECT frame{left, top, left + scale.pixels(rect.width), top + scale.pixels(rect.height)};
+  if (MonitorFromRect(&frame, MONITOR_DEFAULTTONULL) == nullptr) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    const PixelRect moved = moved_inside({frame.left, frame.top, frame.right, frame.bottom},
+                                         {area.left, area.top, area.right, area.bottom});
+    frame = {moved.left, moved.top, moved.right, moved.bottom};
+  }
+  SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
+               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  return {{rect.left, left}, {rect.top, top}};
+}
+
+TwipPosition current_position(HWND window, const WindowPlacement& placed, const TwipScale& scale) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  return {placed.left.current_twips(frame.left, scale), placed.top.current_twips(frame.top, scale)};
+}
+
+}  // namespace qvutt

@@ -1,0 +1,68 @@
+// What both windows build their faces from: controls laid out in twips,
+// label fonts and colours, and the window's place on screen.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "settings/window_settings.h"
+#include "windows/geometry.h"
+#include "windows/win32_handles.h"
+
+namespace qvutt {
+
+// Where a control stands in its window's client area, in whole twips.
+struct ControlLayout {
+  int id;
+  const wchar_t* window_class;
+  const wchar_t* text;
+  DWORD style;
+  DWORD extended_style;
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// The dots per inch of the screen, the one scale every size is converted at.
+TwipScale screen_scale();
+
+HWND create_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font);
+
+FontHandle create_font(const wchar_t* face, double points, int weight, const TwipScale& scale);
+// The stock dialog font of the column heads, check boxes and buttons.
+HFONT system_font();
+
+// The colours of the green-on-black labels, for WM_CTLCOLORSTATIC.
+LRESULT paint_display_colours(HDC dc);
+// Button face and button text, for the column heads.
+LRESULT paint_system_colours(HDC dc);
+
+std::string control_text(HWND parent, int id);
+// Sets the text only when it differs, so an unchanged label is not repainted.
+void show_control_text(HWND parent, int id, const std::string& text);
+
+CheckBoxValue check_box_value(HWND parent, int id);
+void set_check_box_value(HWND parent, int id, CheckBoxValue value);
+// A click checks a box that is unchecked or grayed, and unchecks a checked one.
+void toggle_check_box(HWND parent, int id);
+
+// The window's outer frame where the store put it, as placed on screen.
+struct WindowPlacement {
+  PlacedEdge left;
+  PlacedEdge top;
+};
+
+// Moves and sizes a window to a rectangle in twips. A window that would stand
+// wholly off every monitor goes to the nearest one instead, so it can be seen.
+WindowPlacement place_window(HWND window, const WindowRect& rect, const TwipScale& scale);
+struct TwipPosition {
+  float left;
+  float top;
+};
+
+// The window's left and top edges now, in twips.
+TwipPosition current_position(HWND window, const WindowPlacement& placed, const TwipScale& scale);
+
+}  // namespace qvutt

@@ -1,0 +1,51 @@
+// Twips, the unit every window position and size is stored in, and the
+// pixels the screen uses: 1440 twips to the inch, so 15 a pixel at 96 dpi.
+#pragma once
+
+#include <cmath>
+
+namespace qvutt {
+
+class TwipScale {
+ public:
+  explicit TwipScale(int dots_per_inch) : dots_per_inch_(dots_per_inch) {}
+
+  int pixels(double twips) const {
+    return static_cast<int>(std::lround(twips * dots_per_inch_ / kTwipsPerInch));
+  }
+  float twips(int pixels) const {
+    return static_cast<float>(pixels * kTwipsPerInch / dots_per_inch_);
+  }
+  int points(double points) const {
+    return static_cast<int>(std::lround(points * dots_per_inch_ / 72.0));
+  }
+
+ private:
+  static constexpr double kTwipsPerInch = 1440.0;
+  int dots_per_inch_;
+};
+
+// An edge as loaded in twips and as placed on screen. Read back while it is
+// still there, it gives the loaded twips, so a window that was not moved saves
+// exactly what it loaded, whatever rounding the screen's scale forced.
+struct PlacedEdge {
+  float twips;
+  int pixels;
+
+  float current_twips(int pixels_now, const TwipScale& scale) const {
+    return pixels_now == pixels ? twips : scale.twips(pixels_now);
+  }
+};
+
+struct PixelRect {
+  int left;
+  int top;
+  int right;
+  int bottom;
+};
+
+// The rectangle moved the least distance that puts it inside area; its top
+// left corner stays inside when it is larger than area.
+PixelRect moved_inside(const PixelRect& rect, const PixelRect& area);
+
+}  // namespace qvutt

@@ -1,0 +1,187 @@
+#include "windows/main_window.h"
+
+#include "resource_ids.h"
+#include "settings/registry_store.h"
+#include "settings/window_settings.h"
+#include "windows/about_window.h"
+#include "windows/control_ids.h"
+#include "windows/topmost_keeper.h"
+
+namespace qvutt {
+
+namespace {
+
+using namespace main_window;
+
+constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - QV-UTT";
+constexpr COLORREF kBackground = RGB(1, 0, 66);
+constexpr UINT kTickMilliseconds = 1000;
+
+constexpr DWORD kDisplayStyle = SS_CENTER | WS_BORDER;
+constexpr DWORD kHeadStyle = SS_LEFT;
+
+// Client-area layout in twips; heads and displays overlap by 15 twips.
+constexpr ControlLayout kControls[] = {
+    {kLogoPicture, L"STATIC", L"", SS_OWNERDRAW | SS_NOTIFY, WS_EX_CLIENTEDGE, 120, 240, 420, 420},
+    {kDaysHeadLabel, L"STATIC", L"Days", kHeadStyle, 0, 960, 0, 375, 255},
+    {kDaysTotalLabel, L"STATIC", L"0", kDisplayStyle, 0, 600, 240, 975, 495},
+    {kHoursHeadLabel, L"STATIC", L"Hours", kHeadStyle, 0, 1800, 0, 495, 255},
+    {kMinsHeadLabel, L"STATIC", L"Mins", kHeadStyle, 0, 2400, 0, 375, 255},
+    {kSecsHeadLabel, L"STATIC", L"Secs", kHeadStyle, 0, 2880, 0, 375, 255},
+    {kUptimeLabel, L"STATIC", L"00:00:00", kDisplayStyle, 0, 1680, 240, 1695, 495},
+    {kAlwaysOnTopCheckBox, L"BUTTON", L"Always On Top", BS_3STATE | WS_TABSTOP, 0, 360, 1920, 1455,
+     255},
+};
+
+bool is_display(int id) { return id == kDaysTotalLabel || id == kUptimeLabel; }
+
+}  // namespace
+
+MainWindow::MainWindow() : scale_(screen_scale()) {}
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::create(HINSTANCE instance) {
+  instance_ = instance;
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = window_procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+  window_class.hIconSm = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                 GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = kMainWindowClass;
+  if (RegisterClassExW(&window_class) == 0) return false;
+
+  if (CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, kMainWindowClass, kCaption,
+                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                      this) == nullptr) {
+    return false;
+  }
+  ShowWindow(hwnd_, SW_SHOW);
+  return true;
+}
+
+LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      on_load();
+      return 0;
+    case WM_TIMER:
+      if (wparam == kUptimeTimer) on_uptime_tick();
+      if (wparam == kAlwaysOnTopTimer) on_always_on_top_tick();
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kLogoPicture && HIWORD(wparam) == STN_DBLCLK) on_logo_double_click();
+      if (LOWORD(wparam) == kAlwaysOnTopCheckBox && HIWORD(wparam) == BN_CLICKED) {
+        on_check_box_click();
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return on_label_colours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_DRAWITEM:
+      on_draw_logo(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
+    case WM_ERASEBKGND:
+      on_erase_background(reinterpret_cast<HDC>(wparam));
+      return TRUE;
+    case WM_SETFOCUS:
+      // The check box keeps the keyboard focus, even where it lies outside the window.
+      SetFocus(GetDlgItem(hwnd_, kAlwaysOnTopCheckBox));
+      return 0;
+    case WM_CLOSE:
+      on_close();
+      return 0;
+    case WM_ENDSESSION:
+      if (wparam) on_session_end();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return default_handling(message, wparam, lparam);
+  }
+}
+
+void MainWindow::on_load() {
+  create_controls();
+  RegistryStore store;
+  const WindowSettings settings = load_window_settings(store, kMainWindowKeys);
+  placed_ = place_window(hwnd_, settings.rect, scale_);
+  set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
+  SetTimer(hwnd_, kAlwaysOnTopTimer, kTickMilliseconds, nullptr);
+  SetTimer(hwnd_, kUptimeTimer, kTickMilliseconds, nullptr);
+  uptime_.reset();
+  if (check_box_value(hwnd_, kAlwaysOnTopCheckBox) != kChecked) {
+    KillTimer(hwnd_, kAlwaysOnTopTimer);
+  }
+}
+
+void MainWindow::on_uptime_tick() {
+  UptimeTexts shown{control_text(hwnd_, kUptimeLabel), control_text(hwnd_, kDaysTotalLabel)};
+  uptime_.tick(shown);
+  show_control_text(hwnd_, kUptimeLabel, shown.time);
+  show_control_text(hwnd_, kDaysTotalLabel, shown.days);
+}
+
+void MainWindow::on_always_on_top_tick() { keep_on_top(hwnd_); }
+
+void MainWindow::on_logo_double_click() {
+  if (!about_) about_ = std::make_unique<AboutWindow>(instance_);
+  about_->show_modal(hwnd_);
+}
+
+void MainWindow::on_check_box_click() { toggle_check_box(hwnd_, kAlwaysOnTopCheckBox); }
+
+void MainWindow::on_close() {
+  // Closing the About window first lets it save as on any other close.
+  if (about_) about_->close();
+  save_position();
+  DestroyWindow(hwnd_);
+}
+
+void MainWindow::on_session_end() { save_position(); }
+
+LRESULT MainWindow::on_label_colours(HDC dc, HWND label) {
+  const int id = GetDlgCtrlID(label);
+  if (is_display(id)) return paint_display_colours(dc);
+  if (id == kAlwaysOnTopCheckBox) {
+    return default_handling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(label));
+  }
+  return paint_system_colours(dc);
+}
+
+void MainWindow::on_draw_logo(const DRAWITEMSTRUCT& item) {
+  const RECT& area = item.rcItem;
+  FillRect(item.hDC, &area, background_.get());
+  DrawIconEx(item.hDC, area.left, area.top, logo_.get(), area.right - area.left,
+             area.bottom - area.top, 0, nullptr, DI_NORMAL);
+}
+
+void MainWindow::on_erase_background(HDC dc) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  FillRect(dc, &client, background_.get());
+}
+
+void MainWindow::create_controls() {
+  background_.reset(CreateSolidBrush(kBackground));
+  display_font_ = create_font(L"Arial", 18, FW_BOLD, scale_);
+  logo_.reset(static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, 24, 24, 0)));
+  for (const ControlLayout& layout : kControls) {
+    create_control(hwnd_, layout, scale_,
+                   is_display(layout.id) ? display_font_.get() : system_font());
+  }
+}
+
+void MainWindow::save_position() {
+  RegistryStore store;
+  const TwipPosition position = current_position(hwnd_, placed_, scale_);
+  qvutt::save_position(store, kMainWindowKeys, position.left, position.top);
+}
+
+}  // namespace qvutt

@@ -1,0 +1,54 @@
+// QV_UTT_MAIN: the small tool window that shows the uptime. It owns the
+// uptime counter and both one-second timers, and ends the program when it
+// closes.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "clock/uptime_counter.h"
+#include "windows/controls.h"
+#include "windows/window_base.h"
+
+namespace qvutt {
+
+class AboutWindow;
+
+class MainWindow : public WindowBase<MainWindow> {
+ public:
+  MainWindow();
+  ~MainWindow();
+
+  // Creates the window, runs its load sequence and shows it.
+  bool create(HINSTANCE instance);
+
+ private:
+  friend WindowBase<MainWindow>;
+  LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
+
+  void on_load();
+  void on_uptime_tick();
+  void on_always_on_top_tick();
+  void on_logo_double_click();
+  void on_check_box_click();
+  void on_close();
+  void on_session_end();
+  LRESULT on_label_colours(HDC dc, HWND label);
+  void on_draw_logo(const DRAWITEMSTRUCT& item);
+  void on_erase_background(HDC dc);
+
+  void create_controls();
+  void save_position();
+
+  HINSTANCE instance_ = nullptr;
+  TwipScale scale_;
+  FontHandle display_font_;
+  BrushHandle background_;
+  IconHandle logo_;
+  WindowPlacement placed_{};
+  UptimeCounter uptime_;
+  std::unique_ptr<AboutWindow> about_;
+};
+
+}  // namespace qvutt

@@ -1,0 +1,13 @@
+// Keeps the main window above every other window, other always-on-top windows
+// included, by taking it back to the top once a second.
+#pragma once
+
+#include <windows.h>
+
+namespace qvutt {
+
+// One tick: unless the main window has the foreground, the window that has it
+// leaves the always-on-top band and the main window goes to its top.
+void keep_on_top(HWND main_window);
+
+}  // namespace qvutt
