@@ -15,4 +15,9 @@ ctest --preset native
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" ctest --preset windows
+# A Wine server still running from another display would put the windows there.
+wineserver --kill 2>/dev/null || true
+status=0
+xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" ctest --preset windows || status=$?
+wineserver --kill 2>/dev/null || true
+exit "$status"
