@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "e2e/program.h"
+#include "e2e/test_names.h"
 #include "windows/control_ids.h"
 
 namespace qvutt::e2e {
@@ -14,12 +15,6 @@ using namespace main_window;
 
 // The test prefix runs at 96 dots per inch: 15 twips a pixel.
 int pixels(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-std::wstring test_name() {
-  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-  const std::string name = std::string("e2e-") + info->name();
-  return std::wstring(name.begin(), name.end());
-}
 
 TEST(MainWindow, FreshUserOpensAtTheDefaultsAndCountsRealSeconds) {
   Program program(test_name());
