@@ -7,9 +7,8 @@ namespace qvutt {
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
-constexpr char kMidnight[] = "00:00:00";
 
-void put_two_digits(std::string& text, long value) {
+void put_two_digits(ClockText& text, long value) {
   text.push_back(static_cast<char>('0' + value / 10));
   text.push_back(static_cast<char>('0' + value % 10));
 }
@@ -24,10 +23,10 @@ void UptimeCounter::tick(UptimeTexts& shown) {
   const double step = 1.0 / 24 / 60 / 60;
   accumulator_ -= step;
   shown.time = time_of_day_text(accumulator_);
-  if (shown.time == kMidnight) shown.days = incremented_decimal(shown.days);
+  if (shown.time == "00:00:00") increment_decimal(shown.days);
 }
 
-std::string time_of_day_text(double date) {
+ClockText time_of_day_text(double date) {
   double whole_days = 0.0;
   const double seconds = std::fabs(std::modf(date, &whole_days)) * kSecondsPerDay;
   auto total = static_cast<long>(seconds);
@@ -36,8 +35,7 @@ std::string time_of_day_text(double date) {
   if (seconds - static_cast<double>(total) > 0.5) ++total;
   total %= static_cast<long>(kSecondsPerDay);
 
-  std::string text;
-  text.reserve(8);
+  ClockText text;
   put_two_digits(text, total / 3600);
   text.push_back(':');
   put_two_digits(text, total / 60 % 60);
@@ -46,16 +44,16 @@ std::string time_of_day_text(double date) {
   return text;
 }
 
-std::string incremented_decimal(std::string digits) {
-  for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
-    if (*digit != '9') {
-      ++*digit;
-      return digits;
+void increment_decimal(DayCountText& digits) {
+  for (std::size_t i = digits.size(); i > 0; --i) {
+    char& digit = digits[i - 1];
+    if (digit != '9') {
+      ++digit;
+      return;
     }
-    *digit = '0';
+    digit = '0';
   }
-  digits.insert(digits.begin(), '1');
-  return digits;
+  digits.push_front('1');
 }
 
 }  // namespace qvutt

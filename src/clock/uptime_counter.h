@@ -3,14 +3,17 @@
 // time that time comes round to midnight. Knows nothing of windows.
 #pragma once
 
-#include <string>
+#include "text/fixed_text.h"
 
 namespace qvutt {
 
+using ClockText = FixedText<8>;     // hh:mm:ss
+using DayCountText = FixedText<20>;  // more days than any machine will run
+
 // What the two displays show; the window's labels hold these texts between ticks.
 struct UptimeTexts {
-  std::string time = "00:00:00";
-  std::string days = "0";
+  ClockText time{"00:00:00"};
+  DayCountText days{"0"};
 };
 
 class UptimeCounter {
@@ -26,9 +29,9 @@ class UptimeCounter {
 
 // "hh:mm:ss" of the time of day of an OLE Automation date: the magnitude of its
 // fraction, rounded to the nearest second, with ':' whatever the locale.
-std::string time_of_day_text(double date);
+ClockText time_of_day_text(double date);
 
-// The decimal text of one more than a non-negative decimal text, of any length.
-std::string incremented_decimal(std::string digits);
+// Adds one to a non-negative decimal text, carrying into a new digit as needed.
+void increment_decimal(DayCountText& digits);
 
 }  // namespace qvutt

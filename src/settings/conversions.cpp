@@ -57,6 +57,16 @@ std::optional<double> decimal_from_text(std::string_view text) {
   return negative ? -value : value;
 }
 
+// The decimal digits of a non-negative integer.
+NumberText digits_of(std::uint64_t value) {
+  NumberText digits;
+  do {
+    digits.push_front(static_cast<char>('0' + value % 10));
+    value /= 10;
+  } while (value != 0);
+  return digits;
+}
+
 }  // namespace
 
 std::optional<float> single_from_text(std::string_view text) {
@@ -67,40 +77,37 @@ std::optional<float> single_from_text(std::string_view text) {
   return single;
 }
 
-std::string text_from_single(float value) {
-  if (value == 0.0f || !std::isfinite(value)) return "0";
+NumberText text_from_single(float value) {
+  if (value == 0.0f || !std::isfinite(value)) return NumberText("0");
 
   // Seven significant digits as an integer, and the power of ten of the first.
   const double magnitude = std::fabs(static_cast<double>(value));
   int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-  auto digits = static_cast<std::int64_t>(std::llround(magnitude / std::pow(10.0, exponent - 6)));
-  if (digits >= 10000000) {
-    digits /= 10;
+  auto significand = static_cast<std::uint64_t>(std::llround(magnitude / std::pow(10.0, exponent - 6)));
+  if (significand >= 10000000) {
+    significand /= 10;
     ++exponent;
-  } else if (digits < 1000000) {
-    digits *= 10;
+  } else if (significand < 1000000) {
+    significand *= 10;
     --exponent;
   }
+  NumberText digits = digits_of(significand);
+  while (digits.back() == '0') digits.pop_back();
 
-  std::string significand = std::to_string(digits);
-  std::string text = value < 0 ? "-" : "";
-  if (exponent >= 6) {
-    text += significand;
-    text.append(static_cast<std::size_t>(exponent - 6), '0');
+  NumberText text;
+  if (value < 0) text.push_back('-');
+  if (exponent < 0) {
+    text.append("0.");
+    for (int i = -1; i > exponent; --i) text.push_back('0');
+    text.append(digits.view());
     return text;
   }
-  while (significand.back() == '0') significand.pop_back();
-  if (exponent < 0) {
-    text += "0.";
-    text.append(static_cast<std::size_t>(-exponent - 1), '0');
-    return text + significand;
+  const auto whole_digits = static_cast<std::size_t>(exponent) + 1;
+  for (std::size_t i = 0; i < digits.size() || i < whole_digits; ++i) {
+    if (i == whole_digits) text.push_back('.');
+    text.push_back(i < digits.size() ? digits[i] : '0');
   }
-  const auto whole_digits = static_cast<std::size_t>(exponent + 1);
-  if (significand.size() <= whole_digits) {
-    significand.append(whole_digits - significand.size(), '0');
-    return text + significand;
-  }
-  return text + significand.substr(0, whole_digits) + "." + significand.substr(whole_digits);
+  return text;
 }
 
 std::optional<std::int16_t> int16_from_text(std::string_view text) {
@@ -113,6 +120,12 @@ std::optional<std::int16_t> int16_from_text(std::string_view text) {
   return static_cast<std::int16_t>(rounded);
 }
 
-std::string text_from_int16(std::int16_t value) { return std::to_string(value); }
+NumberText text_from_int16(std::int16_t value) {
+  NumberText text;
+  if (value < 0) text.push_back('-');
+  const auto magnitude = static_cast<std::uint64_t>(value < 0 ? -static_cast<int>(value) : value);
+  text.append(digits_of(magnitude).view());
+  return text;
+}
 
 }  // namespace qvutt

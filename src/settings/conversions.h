@@ -4,10 +4,14 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
+#include "text/fixed_text.h"
+
 namespace qvutt {
+
+// Room for any float written as below: 39 digits and a sign at the most.
+using NumberText = FixedText<64>;
 
 // An optionally signed decimal with an optional fraction ("-1200", "+7.5", ".5"),
 // spaces around it allowed. Nothing, when the text is not such a number or lies
@@ -16,12 +20,12 @@ std::optional<float> single_from_text(std::string_view text);
 
 // Decimal, up to seven significant digits, never an exponent, no point for
 // whole numbers.
-std::string text_from_single(float value);
+NumberText text_from_single(float value);
 
 // As single_from_text, then rounded to the nearest integer, halves to even.
 // Nothing, when the result lies outside -32768..32767.
 std::optional<std::int16_t> int16_from_text(std::string_view text);
 
-std::string text_from_int16(std::int16_t value);
+NumberText text_from_int16(std::int16_t value);
 
 }  // namespace qvutt

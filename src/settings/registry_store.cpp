@@ -1,8 +1,7 @@
 #include "settings/registry_store.h"
 
-#include <windows.h>
-
-#include <vector>
+#include <cwchar>
+#include <initializer_list>
 
 #include "settings/section_name.h"
 #include "settings/setting_keys.h"
@@ -12,77 +11,71 @@ namespace qvutt {
 
 namespace {
 
-// Stored numbers are short; anything longer is not one of ours.
-constexpr DWORD kLongestValueBytes = 1024;
-
-std::wstring running_program_path() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
+// Key names and number texts are ASCII: widening is a copy. Too long a text
+// is cut, which only a text that was never a number could be.
+template <std::size_t Size>
+void widen(std::string_view ascii, wchar_t (&wide)[Size]) {
+  std::size_t length = 0;
+  for (; length < ascii.size() && length + 1 < Size; ++length) wide[length] = ascii[length];
+  wide[length] = L'\0';
 }
 
-std::wstring widened(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
-
-// Numbers are ASCII; any other character only has to keep the text from
-// converting, which '?' does.
-std::string narrowed(const std::wstring& text) {
-  std::string result;
-  result.reserve(text.size());
-  for (const wchar_t c : text) result.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+// Any character past ASCII only has to keep the text from converting.
+SettingText narrowed(const wchar_t* text) {
+  SettingText result;
+  for (; *text != L'\0'; ++text) result.push_back(*text < 0x80 ? static_cast<char>(*text) : '?');
   return result;
 }
 
 }  // namespace
 
-RegistryStore::RegistryStore()
-    : subkey_(L"Software\\" + std::wstring(kApplicationName) + L"\\" +
-              section_from_executable_path(running_program_path())) {}
+RegistryStore::RegistryStore() {
+  wchar_t program[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+  std::size_t end = 0;
+  for (const std::wstring_view part : {std::wstring_view(L"Software\\"), kApplicationName,
+                                       std::wstring_view(L"\\"),
+                                       section_from_executable_path({program, length})}) {
+    for (const wchar_t c : part) subkey_[end++] = c;
+  }
+}
 
-std::optional<std::string> RegistryStore::get(std::string_view key,
+std::optional<SettingText> RegistryStore::get(std::string_view key,
                                               std::string_view default_text) {
   HKEY opened = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, subkey_.c_str(), 0, KEY_QUERY_VALUE, &opened) !=
-      ERROR_SUCCESS) {
-    return std::string(default_text);
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, subkey_, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) {
+    return SettingText(default_text);
   }
   const RegistryKey section(opened);
-  const std::wstring name = widened(key);
-
-  DWORD type = 0;
-  DWORD bytes = 0;
-  const LONG status = RegQueryValueExW(section.get(), name.c_str(), nullptr, &type, nullptr, &bytes);
-  if (status == ERROR_FILE_NOT_FOUND) return std::string(default_text);
-  if (status != ERROR_SUCCESS || type != REG_SZ || bytes > kLongestValueBytes) return std::nullopt;
+  wchar_t name[64];
+  widen(key, name);
 
   // The stored bytes need not end in a terminator, nor be a whole number of
-  // characters: read into a zeroed buffer one character longer.
-  std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 2, L'\0');
-  bytes = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
-  if (RegQueryValueExW(section.get(), name.c_str(), nullptr, &type,
-                       reinterpret_cast<BYTE*>(buffer.data()), &bytes) != ERROR_SUCCESS ||
-      type != REG_SZ) {
-    return std::nullopt;
-  }
-  return narrowed(std::wstring(buffer.data()));
+  // characters: the buffer is zeroed and one character longer than is read.
+  wchar_t text[SettingText::capacity() + 2] = {};
+  DWORD type = 0;
+  DWORD bytes = sizeof text - sizeof(wchar_t);
+  const LONG status = RegQueryValueExW(section.get(), name, nullptr, &type,
+                                       reinterpret_cast<BYTE*>(text), &bytes);
+  if (status == ERROR_FILE_NOT_FOUND) return SettingText(default_text);
+  if (status != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
+  if (std::wcslen(text) > SettingText::capacity()) return std::nullopt;
+  return narrowed(text);
 }
 
 void RegistryStore::save(std::string_view key, std::string_view text) {
   HKEY created = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, subkey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &created, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, subkey_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
+                      nullptr) != ERROR_SUCCESS) {
     return;  // Nowhere to keep it; the window still closes.
   }
   const RegistryKey section(created);
-  const std::wstring value = widened(text);
-  RegSetValueExW(section.get(), widened(key).c_str(), 0, REG_SZ,
-                 reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  wchar_t name[64];
+  widen(key, name);
+  wchar_t value[SettingText::capacity() + 1];
+  widen(text, value);
+  RegSetValueExW(section.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                 static_cast<DWORD>((std::wcslen(value) + 1) * sizeof(wchar_t)));
 }
 
 }  // namespace qvutt

@@ -2,7 +2,7 @@
 // each value a REG_SZ text.
 #pragma once
 
-#include <string>
+#include <windows.h>
 
 #include "settings/settings_store.h"
 
@@ -13,11 +13,11 @@ class RegistryStore final : public SettingsStore {
   // The section of the running program file.
   RegistryStore();
 
-  std::optional<std::string> get(std::string_view key, std::string_view default_text) override;
+  std::optional<SettingText> get(std::string_view key, std::string_view default_text) override;
   void save(std::string_view key, std::string_view text) override;
 
  private:
-  std::wstring subkey_;
+  wchar_t subkey_[MAX_PATH + 32] = {};
 };
 
 }  // namespace qvutt

@@ -2,12 +2,12 @@
 
 namespace qvutt {
 
-std::wstring section_from_executable_path(std::wstring_view path) {
+std::wstring_view section_from_executable_path(std::wstring_view path) {
   const auto separator = path.find_last_of(L"\\/:");
   if (separator != std::wstring_view::npos) path.remove_prefix(separator + 1);
   const auto dot = path.rfind(L'.');
-  if (dot != std::wstring_view::npos && dot != 0) path = path.substr(0, dot);
-  return std::wstring(path);
+  if (dot != std::wstring_view::npos && dot != 0) path.remove_suffix(path.size() - dot);
+  return path;
 }
 
 }  // namespace qvutt

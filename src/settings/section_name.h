@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace qvutt {
 
 // The settings section of a program file: its base name without directory or
 // extension, so a renamed copy keeps settings of its own.
-std::wstring section_from_executable_path(std::wstring_view path);
+std::wstring_view section_from_executable_path(std::wstring_view path);
 
 }  // namespace qvutt

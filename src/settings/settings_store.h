@@ -4,18 +4,22 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
+#include "text/fixed_text.h"
+
 namespace qvutt {
+
+// Longer stored texts are no number the program wrote, and fail to convert.
+using SettingText = FixedText<256>;
 
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
 
   // The text stored under key; default_text when the key holds no value;
-  // nothing when it holds a value that is not text at all.
-  virtual std::optional<std::string> get(std::string_view key, std::string_view default_text) = 0;
+  // nothing when it holds a value that is not text at all, or is too long.
+  virtual std::optional<SettingText> get(std::string_view key, std::string_view default_text) = 0;
   virtual void save(std::string_view key, std::string_view text) = 0;
 };
 

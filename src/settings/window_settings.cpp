@@ -6,19 +6,19 @@ namespace qvutt {
 
 namespace {
 
-std::optional<std::string> stored_text(SettingsStore& store, const SettingKey& key) {
-  return store.get(key.name, text_from_int16(key.default_value));
+std::optional<SettingText> stored_text(SettingsStore& store, const SettingKey& key) {
+  return store.get(key.name, text_from_int16(key.default_value).view());
 }
 
 float load_float(SettingsStore& store, const SettingKey& key) {
   const auto text = stored_text(store, key);
-  const auto value = text ? single_from_text(*text) : std::nullopt;
+  const auto value = text ? single_from_text(text->view()) : std::nullopt;
   return value.value_or(static_cast<float>(key.default_value));
 }
 
 CheckBoxValue load_check_box(SettingsStore& store, const SettingKey& key) {
   const auto text = stored_text(store, key);
-  const auto value = text ? int16_from_text(*text) : std::nullopt;
+  const auto value = text ? int16_from_text(text->view()) : std::nullopt;
   if (value == kUnchecked || value == kChecked || value == kGrayed) {
     return static_cast<CheckBoxValue>(*value);
   }
@@ -38,12 +38,12 @@ WindowSettings load_window_settings(SettingsStore& store, const WindowKeys& keys
 }
 
 void save_position(SettingsStore& store, const WindowKeys& keys, float left, float top) {
-  store.save(keys.left.name, text_from_single(left));
-  store.save(keys.top.name, text_from_single(top));
+  store.save(keys.left.name, text_from_single(left).view());
+  store.save(keys.top.name, text_from_single(top).view());
 }
 
 void save_always_on_top(SettingsStore& store, CheckBoxValue value) {
-  store.save(kAlwaysOnTopKey.name, text_from_int16(value));
+  store.save(kAlwaysOnTopKey.name, text_from_int16(value).view());
 }
 
 }  // namespace qvutt

@@ -48,18 +48,20 @@ LRESULT paint_system_colours(HDC dc) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-std::string control_text(HWND parent, int id) {
-  wchar_t text[64] = {};
-  const int length = GetDlgItemTextW(parent, id, text, 64);
-  std::string ascii;
+ControlText control_text(HWND parent, int id) {
+  wchar_t text[ControlText::capacity() + 1] = {};
+  const int length = GetDlgItemTextW(parent, id, text, ControlText::capacity() + 1);
+  ControlText ascii;
   for (int i = 0; i < length; ++i) ascii.push_back(static_cast<char>(text[i]));
   return ascii;
 }
 
-void show_control_text(HWND parent, int id, const std::string& text) {
+void show_control_text(HWND parent, int id, std::string_view text) {
   if (control_text(parent, id) == text) return;
-  wchar_t wide[64] = {};
-  for (std::size_t i = 0; i < text.size() && i < 63; ++i) wide[i] = static_cast<wchar_t>(text[i]);
+  wchar_t wide[ControlText::capacity() + 1] = {};
+  for (std::size_t i = 0; i < text.size() && i < ControlText::capacity(); ++i) {
+    wide[i] = static_cast<wchar_t>(text[i]);
+  }
   SetDlgItemTextW(parent, id, wide);
 }
 

@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
-#include <string>
+#include <string_view>
 
 #include "settings/window_settings.h"
+#include "text/fixed_text.h"
 #include "windows/geometry.h"
 #include "windows/win32_handles.h"
 
@@ -39,9 +40,11 @@ LRESULT paint_display_colours(HDC dc);
 // Button face and button text, for the column heads.
 LRESULT paint_system_colours(HDC dc);
 
-std::string control_text(HWND parent, int id);
+// Texts of the labels the program writes: short and ASCII.
+using ControlText = FixedText<32>;
+ControlText control_text(HWND parent, int id);
 // Sets the text only when it differs, so an unchanged label is not repainted.
-void show_control_text(HWND parent, int id, const std::string& text);
+void show_control_text(HWND parent, int id, std::string_view text);
 
 CheckBoxValue check_box_value(HWND parent, int id);
 void set_check_box_value(HWND parent, int id, CheckBoxValue value);

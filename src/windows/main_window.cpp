@@ -3,7 +3,6 @@
 #include "resource_ids.h"
 #include "settings/registry_store.h"
 #include "settings/window_settings.h"
-#include "windows/about_window.h"
 #include "windows/control_ids.h"
 #include "windows/topmost_keeper.h"
 
@@ -38,7 +37,6 @@ bool is_display(int id) { return id == kDaysTotalLabel || id == kUptimeLabel; }
 }  // namespace
 
 MainWindow::MainWindow() : scale_(screen_scale()) {}
-MainWindow::~MainWindow() = default;
 
 bool MainWindow::create(HINSTANCE instance) {
   instance_ = instance;
@@ -120,16 +118,17 @@ void MainWindow::on_load() {
 }
 
 void MainWindow::on_uptime_tick() {
-  UptimeTexts shown{control_text(hwnd_, kUptimeLabel), control_text(hwnd_, kDaysTotalLabel)};
+  UptimeTexts shown{ClockText(control_text(hwnd_, kUptimeLabel).view()),
+                    DayCountText(control_text(hwnd_, kDaysTotalLabel).view())};
   uptime_.tick(shown);
-  show_control_text(hwnd_, kUptimeLabel, shown.time);
-  show_control_text(hwnd_, kDaysTotalLabel, shown.days);
+  show_control_text(hwnd_, kUptimeLabel, shown.time.view());
+  show_control_text(hwnd_, kDaysTotalLabel, shown.days.view());
 }
 
 void MainWindow::on_always_on_top_tick() { keep_on_top(hwnd_); }
 
 void MainWindow::on_logo_double_click() {
-  if (!about_) about_ = std::make_unique<AboutWindow>(instance_);
+  if (!about_) about_.emplace(instance_);
   about_->show_modal(hwnd_);
 }
 

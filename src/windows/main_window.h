@@ -5,20 +5,18 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <optional>
 
 #include "clock/uptime_counter.h"
+#include "windows/about_window.h"
 #include "windows/controls.h"
 #include "windows/window_base.h"
 
 namespace qvutt {
 
-class AboutWindow;
-
 class MainWindow : public WindowBase<MainWindow> {
  public:
   MainWindow();
-  ~MainWindow();
 
   // Creates the window, runs its load sequence and shows it.
   bool create(HINSTANCE instance);
@@ -48,7 +46,7 @@ class MainWindow : public WindowBase<MainWindow> {
   IconHandle logo_;
   WindowPlacement placed_{};
   UptimeCounter uptime_;
-  std::unique_ptr<AboutWindow> about_;
+  std::optional<AboutWindow> about_;  // made on first use
 };
 
 }  // namespace qvutt

@@ -12,11 +12,11 @@ namespace qvutt {
 
 class MemoryStore : public SettingsStore {
  public:
-  std::optional<std::string> get(std::string_view key, std::string_view default_text) override {
+  std::optional<SettingText> get(std::string_view key, std::string_view default_text) override {
     accesses.push_back("get " + std::string(key));
     if (non_text_keys.count(std::string(key)) != 0) return std::nullopt;
     const auto value = values.find(std::string(key));
-    return value != values.end() ? value->second : std::string(default_text);
+    return SettingText(value != values.end() ? std::string_view(value->second) : default_text);
   }
 
   void save(std::string_view key, std::string_view text) override {

@@ -30,29 +30,30 @@ TEST(SingleFromText, RefusesWhatIsNotADecimalOrExceedsAFloat) {
   }
   EXPECT_EQ(single_from_text("340282366920938463463374607431768211456"), std::nullopt);
   EXPECT_EQ(single_from_text("-1" + std::string(400, '0')), std::nullopt);
+  EXPECT_EQ(text_from_single(-FLT_MAX).view(), "-340282300000000000000000000000000000000");
 }
 
 TEST(TextFromSingle, WritesUpToSevenSignificantDigitsWithoutExponent) {
-  EXPECT_EQ(text_from_single(1000.0f), "1000");
-  EXPECT_EQ(text_from_single(-1200.0f), "-1200");
-  EXPECT_EQ(text_from_single(0.0f), "0");
-  EXPECT_EQ(text_from_single(-0.0f), "0");
-  EXPECT_EQ(text_from_single(0.5f), "0.5");
-  EXPECT_EQ(text_from_single(-7.25f), "-7.25");
-  EXPECT_EQ(text_from_single(0.001f), "0.001");
-  EXPECT_EQ(text_from_single(1234.5678f), "1234.568");
-  EXPECT_EQ(text_from_single(9999999.0f), "9999999");
-  EXPECT_EQ(text_from_single(16777216.0f), "16777220");
-  EXPECT_EQ(text_from_single(123456792.0f), "123456800");
-  EXPECT_EQ(text_from_single(9.9999999e-5f), "0.0001");
+  EXPECT_EQ(text_from_single(1000.0f).view(), "1000");
+  EXPECT_EQ(text_from_single(-1200.0f).view(), "-1200");
+  EXPECT_EQ(text_from_single(0.0f).view(), "0");
+  EXPECT_EQ(text_from_single(-0.0f).view(), "0");
+  EXPECT_EQ(text_from_single(0.5f).view(), "0.5");
+  EXPECT_EQ(text_from_single(-7.25f).view(), "-7.25");
+  EXPECT_EQ(text_from_single(0.001f).view(), "0.001");
+  EXPECT_EQ(text_from_single(1234.5678f).view(), "1234.568");
+  EXPECT_EQ(text_from_single(9999999.0f).view(), "9999999");
+  EXPECT_EQ(text_from_single(16777216.0f).view(), "16777220");
+  EXPECT_EQ(text_from_single(123456792.0f).view(), "123456800");
+  EXPECT_EQ(text_from_single(9.9999999e-5f).view(), "0.0001");
 }
 
 TEST(TextFromSingle, EveryWholeTwipPositionReadsBackUnchanged) {
   for (long twips = -32768L * 15; twips <= 32767L * 15; twips += 3) {
     const auto value = static_cast<float>(twips);
-    const std::string text = text_from_single(value);
-    ASSERT_EQ(text, std::to_string(twips));
-    ASSERT_EQ(single_from_text(text), value) << text;
+    const NumberText text = text_from_single(value);
+    ASSERT_EQ(text.view(), std::to_string(twips));
+    ASSERT_EQ(single_from_text(text.view()), value) << text.c_str();
   }
 }
 
@@ -61,7 +62,7 @@ TEST(Conversions, IgnoreTheRegionalDecimalSeparator) {
   if (locale.name() == nullptr) GTEST_SKIP() << "no locale with other separators here";
   EXPECT_EQ(single_from_text("7.5"), 7.5f) << locale.name();
   EXPECT_EQ(single_from_text("7,5"), std::nullopt) << locale.name();
-  EXPECT_EQ(text_from_single(-7.25f), "-7.25") << locale.name();
+  EXPECT_EQ(text_from_single(-7.25f).view(), "-7.25") << locale.name();
   EXPECT_EQ(int16_from_text("1.5"), 2) << locale.name();
 }
 
@@ -91,10 +92,10 @@ TEST(Int16FromText, AcceptsExactlyTheSixteenBitRange) {
 }
 
 TEST(TextFromInt16, WritesPlainDigits) {
-  EXPECT_EQ(text_from_int16(0), "0");
-  EXPECT_EQ(text_from_int16(2), "2");
-  EXPECT_EQ(text_from_int16(-32768), "-32768");
-  EXPECT_EQ(text_from_int16(32767), "32767");
+  EXPECT_EQ(text_from_int16(0).view(), "0");
+  EXPECT_EQ(text_from_int16(2).view(), "2");
+  EXPECT_EQ(text_from_int16(-32768).view(), "-32768");
+  EXPECT_EQ(text_from_int16(32767).view(), "32767");
 }
 
 }  // namespace
