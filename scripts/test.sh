@@ -12,6 +12,7 @@ prepare_wine_prefix
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+bash scripts/lint.sh
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows

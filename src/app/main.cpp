@@ -1,6 +1,7 @@
 // The program's entry: create the main window and run the message loop until
 // it closes.
 #include <windows.h>
+// after windows.h, which it needs
 #include <commctrl.h>
 
 #include "windows/main_window.h"

@@ -15,7 +15,9 @@ void put_two_digits(ClockText& text, long value) {
 
 }  // namespace
 
-void UptimeCounter::reset() { accumulator_ = 0.0; }
+void UptimeCounter::reset() {
+  accumulator_ = 0.0;
+}
 
 void UptimeCounter::tick(UptimeTexts& shown) {
   // The count runs downwards: a negative date's time of day is read from the

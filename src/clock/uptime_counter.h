@@ -7,7 +7,7 @@
 
 namespace qvutt {
 
-using ClockText = FixedText<8>;     // hh:mm:ss
+using ClockText = FixedText<8>;      // hh:mm:ss
 using DayCountText = FixedText<20>;  // more days than any machine will run
 
 // What the two displays show; the window's labels hold these texts between ticks.

@@ -7,7 +7,9 @@ namespace qvutt {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -47,7 +49,7 @@ std::optional<double> decimal_from_text(std::string_view text) {
   }
   if (digits == 0) return std::nullopt;
 
-  double value = static_cast<double>(mantissa);
+  auto value = static_cast<double>(mantissa);
   // One correctly rounded operation where the power of ten is exact.
   if (exponent < 0 && exponent >= -22) {
     value /= std::pow(10.0, -exponent);
@@ -83,7 +85,8 @@ NumberText text_from_single(float value) {
   // Seven significant digits as an integer, and the power of ten of the first.
   const double magnitude = std::fabs(static_cast<double>(value));
   int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-  auto significand = static_cast<std::uint64_t>(std::llround(magnitude / std::pow(10.0, exponent - 6)));
+  auto significand =
+      static_cast<std::uint64_t>(std::llround(magnitude / std::pow(10.0, exponent - 6)));
   if (significand >= 10000000) {
     significand /= 10;
     ++exponent;

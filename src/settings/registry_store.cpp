@@ -33,15 +33,14 @@ RegistryStore::RegistryStore() {
   wchar_t program[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
   std::size_t end = 0;
-  for (const std::wstring_view part : {std::wstring_view(L"Software\\"), kApplicationName,
-                                       std::wstring_view(L"\\"),
-                                       section_from_executable_path({program, length})}) {
+  for (const std::wstring_view part :
+       {std::wstring_view(L"Software\\"), kApplicationName, std::wstring_view(L"\\"),
+        section_from_executable_path({program, length})}) {
     for (const wchar_t c : part) subkey_[end++] = c;
   }
 }
 
-std::optional<SettingText> RegistryStore::get(std::string_view key,
-                                              std::string_view default_text) {
+std::optional<SettingText> RegistryStore::get(std::string_view key, std::string_view default_text) {
   HKEY opened = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, subkey_, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) {
     return SettingText(default_text);
@@ -55,8 +54,8 @@ std::optional<SettingText> RegistryStore::get(std::string_view key,
   wchar_t text[SettingText::capacity() + 2] = {};
   DWORD type = 0;
   DWORD bytes = sizeof text - sizeof(wchar_t);
-  const LONG status = RegQueryValueExW(section.get(), name, nullptr, &type,
-                                       reinterpret_cast<BYTE*>(text), &bytes);
+  const LONG status =
+      RegQueryValueExW(section.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(text), &bytes);
   if (status == ERROR_FILE_NOT_FOUND) return SettingText(default_text);
   if (status != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
   if (std::wcslen(text) > SettingText::capacity()) return std::nullopt;

@@ -19,7 +19,7 @@ float load_float(SettingsStore& store, const SettingKey& key) {
 CheckBoxValue load_check_box(SettingsStore& store, const SettingKey& key) {
   const auto text = stored_text(store, key);
   const auto value = text ? int16_from_text(text->view()) : std::nullopt;
-  if (value == kUnchecked || value == kChecked || value == kGrayed) {
+  if (value && *value >= kUnchecked && *value <= kGrayed) {
     return static_cast<CheckBoxValue>(*value);
   }
   return static_cast<CheckBoxValue>(key.default_value);

@@ -31,7 +31,9 @@ constexpr ControlLayout kControls[] = {
      255},
 };
 
-bool is_label(int id) { return id != kOkButton && id != kAlwaysOnTopCheckBox; }
+bool is_label(int id) {
+  return id != kOkButton && id != kAlwaysOnTopCheckBox;
+}
 
 bool is_tab_key(const MSG& message) {
   return message.message == WM_KEYDOWN && message.wParam == VK_TAB;
@@ -45,9 +47,9 @@ AboutWindow::AboutWindow(HINSTANCE instance) : instance_(instance), scale_(scree
   window_class.lpfnWndProc = window_procedure;
   window_class.hInstance = instance;
   window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
-  window_class.hIconSm = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                 GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.lpszClassName = kAboutWindowClass;
   RegisterClassExW(&window_class);
@@ -123,7 +125,9 @@ void AboutWindow::on_ok_click() {
   close();
 }
 
-void AboutWindow::on_creator_double_click() { SetDlgItemTextW(hwnd_, kCreatorLabel, kContactAddress); }
+void AboutWindow::on_creator_double_click() {
+  SetDlgItemTextW(hwnd_, kCreatorLabel, kContactAddress);
+}
 
 void AboutWindow::on_close() {
   save_settings();
@@ -133,7 +137,9 @@ void AboutWindow::on_close() {
   DestroyWindow(hwnd_);
 }
 
-void AboutWindow::on_session_end() { save_settings(); }
+void AboutWindow::on_session_end() {
+  save_settings();
+}
 
 LRESULT AboutWindow::on_label_colours(HDC dc, HWND label) {
   if (is_label(GetDlgCtrlID(label))) return paint_display_colours(dc);
@@ -151,8 +157,7 @@ void AboutWindow::create_controls() {
   background_.reset(CreateSolidBrush(kBackground));
   label_font_ = create_font(L"Arial", 9.75, FW_BOLD, scale_);
   for (const ControlLayout& layout : kControls) {
-    create_control(hwnd_, layout, scale_,
-                   is_label(layout.id) ? label_font_.get() : system_font());
+    create_control(hwnd_, layout, scale_, is_label(layout.id) ? label_font_.get() : system_font());
   }
 }
 

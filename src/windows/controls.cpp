@@ -34,7 +34,9 @@ FontHandle create_font(const wchar_t* face, double points, int weight, const Twi
                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
 }
 
-HFONT system_font() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT system_font() {
+  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 LRESULT paint_display_colours(HDC dc) {
   SetTextColor(dc, kDisplayText);

@@ -32,7 +32,9 @@ constexpr ControlLayout kControls[] = {
      255},
 };
 
-bool is_display(int id) { return id == kDaysTotalLabel || id == kUptimeLabel; }
+bool is_display(int id) {
+  return id == kDaysTotalLabel || id == kUptimeLabel;
+}
 
 }  // namespace
 
@@ -45,9 +47,9 @@ bool MainWindow::create(HINSTANCE instance) {
   window_class.lpfnWndProc = window_procedure;
   window_class.hInstance = instance;
   window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
-  window_class.hIconSm = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                 GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.lpszClassName = kMainWindowClass;
   if (RegisterClassExW(&window_class) == 0) return false;
@@ -125,14 +127,18 @@ void MainWindow::on_uptime_tick() {
   show_control_text(hwnd_, kDaysTotalLabel, shown.days.view());
 }
 
-void MainWindow::on_always_on_top_tick() { keep_on_top(hwnd_); }
+void MainWindow::on_always_on_top_tick() {
+  keep_on_top(hwnd_);
+}
 
 void MainWindow::on_logo_double_click() {
   if (!about_) about_.emplace(instance_);
   about_->show_modal(hwnd_);
 }
 
-void MainWindow::on_check_box_click() { toggle_check_box(hwnd_, kAlwaysOnTopCheckBox); }
+void MainWindow::on_check_box_click() {
+  toggle_check_box(hwnd_, kAlwaysOnTopCheckBox);
+}
 
 void MainWindow::on_close() {
   // Closing the About window first lets it save as on any other close.
@@ -141,7 +147,9 @@ void MainWindow::on_close() {
   DestroyWindow(hwnd_);
 }
 
-void MainWindow::on_session_end() { save_position(); }
+void MainWindow::on_session_end() {
+  save_position();
+}
 
 LRESULT MainWindow::on_label_colours(HDC dc, HWND label) {
   const int id = GetDlgCtrlID(label);
@@ -169,8 +177,8 @@ void MainWindow::on_erase_background(HDC dc) {
 void MainWindow::create_controls() {
   background_.reset(CreateSolidBrush(kBackground));
   display_font_ = create_font(L"Arial", 18, FW_BOLD, scale_);
-  logo_.reset(static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, 24, 24, 0)));
+  logo_.reset(
+      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, 24, 24, 0)));
   for (const ControlLayout& layout : kControls) {
     create_control(hwnd_, layout, scale_,
                    is_display(layout.id) ? display_font_.get() : system_font());

@@ -9,8 +9,8 @@ namespace qvutt {
 class ForeignLocale {
  public:
   ForeignLocale() {
-    for (const char* name : {"fi_FI.UTF-8", "de_DE.UTF-8", "Finnish_Finland.1252",
-                             "German_Germany.1252"}) {
+    for (const char* name :
+         {"fi_FI.UTF-8", "de_DE.UTF-8", "Finnish_Finland.1252", "German_Germany.1252"}) {
       if (std::setlocale(LC_ALL, name) != nullptr) {
         name_ = name;
         return;

@@ -20,7 +20,9 @@ std::string expected_time(long ticks) {
   return text;
 }
 
-double seconds_as_days(double seconds) { return seconds / kSecondsPerDay; }
+double seconds_as_days(double seconds) {
+  return seconds / kSecondsPerDay;
+}
 
 TEST(UptimeCounter, ReplayedOverDaysShowsEveryTickAndCountsEachMidnight) {
   UptimeCounter counter;

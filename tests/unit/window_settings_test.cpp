@@ -37,8 +37,10 @@ TEST(LoadWindowSettings, FreshUserGetsTheDefaultsInLoadOrder) {
 
 TEST(LoadWindowSettings, StoredValuesWin) {
   MemoryStore store;
-  store.values = {{"MAIN_Left", "-1200"},  {"MAIN_Top", "30015"},
-                  {"MAIN_Width", "4000.5"}, {"MAIN_Height", "2835"},
+  store.values = {{"MAIN_Left", "-1200"},
+                  {"MAIN_Top", "30015"},
+                  {"MAIN_Width", "4000.5"},
+                  {"MAIN_Height", "2835"},
                   {"AlwaysOnTop_TICKBOX", "0"}};
   const auto main = load_window_settings(store, kMainWindowKeys);
   EXPECT_EQ(main.rect.left, -1200.0f);
@@ -52,10 +54,13 @@ class CorruptValue : public testing::TestWithParam<const char*> {};
 
 TEST_P(CorruptValue, FallsBackToItsOwnDefaultAndTheOtherKeysStillLoad) {
   const std::string corrupt_key = GetParam();
-  for (const std::string corrupt_text : {"", "abc", "1e3", "nan", "1000000000000000000000000000000000000000000"}) {
+  for (const std::string corrupt_text :
+       {"", "abc", "1e3", "nan", "1000000000000000000000000000000000000000000"}) {
     MemoryStore store;
-    store.values = {{"ABOUT_Left", "15"},  {"ABOUT_Top", "30"},
-                    {"ABOUT_Width", "45"}, {"ABOUT_Height", "60"},
+    store.values = {{"ABOUT_Left", "15"},
+                    {"ABOUT_Top", "30"},
+                    {"ABOUT_Width", "45"},
+                    {"ABOUT_Height", "60"},
                     {"AlwaysOnTop_TICKBOX", "0"}};
     store.values[corrupt_key] = corrupt_text;
     const auto about = load_window_settings(store, kAboutWindowKeys);
@@ -88,8 +93,8 @@ TEST(LoadWindowSettings, ValueThatIsNotTextCountsAsCorrupt) {
 
 TEST(LoadWindowSettings, CheckBoxTakesZeroOneOrTwoAfterRounding) {
   const std::pair<const char*, CheckBoxValue> cases[] = {
-      {"0", kUnchecked}, {"1", kChecked},  {"2", kGrayed},   {"0.5", kUnchecked},
-      {"1.5", kGrayed},  {"2.5", kGrayed}, {"3", kChecked},  {"-1", kChecked},
+      {"0", kUnchecked}, {"1", kChecked},     {"2", kGrayed},     {"0.5", kUnchecked},
+      {"1.5", kGrayed},  {"2.5", kGrayed},    {"3", kChecked},    {"-1", kChecked},
       {"2.6", kChecked}, {"32767", kChecked}, {"40000", kChecked}};
   for (const auto& [text, expected] : cases) {
     MemoryStore store;

@@ -1,5 +1,6 @@
 // The system's own reading of the same dates, as a check on the formatter.
 #include <windows.h>
+// after windows.h, which it needs
 #include <oleauto.h>
 
 #include <gtest/gtest.h>

@@ -13,18 +13,9 @@ namespace {
 
 using namespace about_window;
 
-int pixels(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-void double_click(HWND window, int id) {
-  PostMessageW(GetDlgItem(window, id), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+int pixels(double twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
 }
-
-HWND open_about(const Program& program) {
-  double_click(program.main_window(), main_window::kLogoPicture);
-  return program.wait_for_about_window();
-}
-
-void click(HWND window, int id) { SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0); }
 
 void press_key(HWND control, WORD key) {
   PostMessageW(control, WM_KEYDOWN, key, 1);
@@ -48,7 +39,7 @@ bool stands_above(HWND window, HWND other) {
 TEST(AboutWindow, FreshUserOpensAtTheDefaultsWithEveryText) {
   Program program(test_name());
   program.start();
-  const HWND about = open_about(program);
+  const HWND about = program.open_about();
   ASSERT_NE(about, nullptr);
 
   const RECT frame = frame_of(about);
@@ -76,11 +67,10 @@ TEST(AboutWindow, FreshUserOpensAtTheDefaultsWithEveryText) {
 TEST(AboutWindow, UncheckedChoiceIsStoredAndTakesEffectAtTheNextStart) {
   Program program(test_name());
   program.start();
-  HWND about = open_about(program);
+  HWND about = program.open_about();
   click(about, kAlwaysOnTopCheckBox);
   EXPECT_EQ(check_state(program.main_window(), main_window::kAlwaysOnTopCheckBox), BST_UNCHECKED);
-  click(about, kOkButton);
-  ASSERT_TRUE(gone(program));
+  ASSERT_TRUE(program.press_about_ok(about));
   EXPECT_TRUE(IsWindowEnabled(program.main_window()));
   EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"0");
   EXPECT_EQ(program.stored(L"ABOUT_Left"), L"1000");
@@ -104,11 +94,10 @@ TEST(AboutWindow, TheCloseBoxSavesWhatOkSavesAndGrayedStaysGrayed) {
   program.store(L"AlwaysOnTop_TICKBOX", L"2");
   program.start();
 
-  HWND about = open_about(program);
+  HWND about = program.open_about();
   EXPECT_EQ(check_state(about, kAlwaysOnTopCheckBox), BST_INDETERMINATE);
   SetWindowPos(about, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  click(about, kOkButton);
-  ASSERT_TRUE(gone(program));
+  ASSERT_TRUE(program.press_about_ok(about));
   const auto after_ok = program.stored_keys();
   EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"2");
   EXPECT_EQ(program.stored(L"ABOUT_Left"), L"2250");
@@ -117,7 +106,7 @@ TEST(AboutWindow, TheCloseBoxSavesWhatOkSavesAndGrayedStaysGrayed) {
   program.store(L"ABOUT_Left", L"1000");
   program.store(L"ABOUT_Top", L"1000");
   program.store(L"AlwaysOnTop_TICKBOX", L"2");
-  about = open_about(program);
+  about = program.open_about();
   SetWindowPos(about, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(gone(program));
@@ -130,25 +119,24 @@ TEST(AboutWindow, TheCloseBoxSavesWhatOkSavesAndGrayedStaysGrayed) {
 TEST(AboutWindow, CreatorLineRevealsTheAddressUntilTheWindowCloses) {
   Program program(test_name());
   program.start();
-  HWND about = open_about(program);
+  HWND about = program.open_about();
   double_click(about, kCreatorLabel);
-  EXPECT_TRUE(eventually([&] { return text_of(about, kCreatorLabel) == L"zerbold93@example.com"; }));
-  click(about, kOkButton);
-  ASSERT_TRUE(gone(program));
+  EXPECT_TRUE(
+      eventually([&] { return text_of(about, kCreatorLabel) == L"zerbold93@example.com"; }));
+  ASSERT_TRUE(program.press_about_ok(about));
 
-  about = open_about(program);
+  about = program.open_about();
   EXPECT_EQ(text_of(about, kCreatorLabel), L"Created By Zerbold93");
 }
 
 TEST(AboutWindow, OpensWhereItWasLastClosed) {
   Program program(test_name());
   program.start();
-  HWND about = open_about(program);
+  HWND about = program.open_about();
   SetWindowPos(about, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  click(about, kOkButton);
-  ASSERT_TRUE(gone(program));
+  ASSERT_TRUE(program.press_about_ok(about));
 
-  about = open_about(program);
+  about = program.open_about();
   const RECT frame = frame_of(about);
   EXPECT_EQ(frame.left, 300);
   EXPECT_EQ(frame.top, 200);
@@ -157,7 +145,7 @@ TEST(AboutWindow, OpensWhereItWasLastClosed) {
 TEST(AboutWindow, StaysAboveTheMainWindowWithTheFocusWhileTheKeeperRuns) {
   Program program(test_name());
   program.start();
-  const HWND about = open_about(program);
+  const HWND about = program.open_about();
   ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == about; }));
   pump_messages_for(2500);  // two or more ticks of the keeper
   EXPECT_TRUE(stands_above(about, program.main_window()));
@@ -168,7 +156,7 @@ TEST(AboutWindow, StaysAboveTheMainWindowWithTheFocusWhileTheKeeperRuns) {
 TEST(AboutWindow, TheUptimeGoesOnWhileItIsOpen) {
   Program program(test_name());
   program.start();
-  open_about(program);
+  program.open_about();
   program.uptime_ticks(60);
   EXPECT_TRUE(program.shows_sent_ticks())
       << text_of(program.main_window(), main_window::kUptimeLabel);
@@ -177,7 +165,7 @@ TEST(AboutWindow, TheUptimeGoesOnWhileItIsOpen) {
 TEST(AboutWindow, EnterAndEscapeDoNothingTabAndSpaceWorkAltF4Closes) {
   Program program(test_name());
   program.start();
-  const HWND about = open_about(program);
+  const HWND about = program.open_about();
   const HWND ok = GetDlgItem(about, kOkButton);
   const HWND box = GetDlgItem(about, kAlwaysOnTopCheckBox);
   press_key(ok, VK_RETURN);
@@ -199,7 +187,7 @@ TEST(AboutWindow, EnterAndEscapeDoNothingTabAndSpaceWorkAltF4Closes) {
 TEST(AboutWindow, ClosingTheMainWindowClosesItAndSavesBoth) {
   Program program(test_name());
   program.start();
-  open_about(program);
+  program.open_about();
   program.close();
   EXPECT_FALSE(program.running());
   EXPECT_EQ(program.exit_code(), 0u);

@@ -14,7 +14,9 @@ namespace {
 using namespace main_window;
 
 // The test prefix runs at 96 dots per inch: 15 twips a pixel.
-int pixels(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int pixels(double twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
+}
 
 TEST(MainWindow, FreshUserOpensAtTheDefaultsAndCountsRealSeconds) {
   Program program(test_name());

@@ -19,14 +19,16 @@ OtherProgramWindow::OtherProgramWindow() {
   RegisterClassW(&window_class);
   window_ = CreateWindowExW(WS_EX_TOPMOST, kClass, L"Other program", WS_OVERLAPPEDWINDOW, 400, 300,
                             300, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  text_field_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                10, 10, 260, 24, window_, nullptr, GetModuleHandleW(nullptr),
-                                nullptr);
+  text_field_ =
+      CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10,
+                      260, 24, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
   ShowWindow(window_, SW_SHOW);
   activate();
 }
 
-OtherProgramWindow::~OtherProgramWindow() { DestroyWindow(window_); }
+OtherProgramWindow::~OtherProgramWindow() {
+  DestroyWindow(window_);
+}
 
 void OtherProgramWindow::activate() const {
   SetForegroundWindow(window_);
@@ -44,6 +46,8 @@ void OtherProgramWindow::type_key(WORD virtual_key) const {
   pump_messages_for(200);
 }
 
-std::wstring OtherProgramWindow::typed_text() const { return text_of(text_field_); }
+std::wstring OtherProgramWindow::typed_text() const {
+  return text_of(text_field_);
+}
 
 }  // namespace qvutt::e2e

@@ -150,12 +150,24 @@ DWORD Program::exit_code() const {
   return code;
 }
 
-HWND Program::about_window() const { return find_window(process_.dwProcessId, kAboutWindowClass); }
+HWND Program::about_window() const {
+  return find_window(process_.dwProcessId, kAboutWindowClass);
+}
 
 HWND Program::wait_for_about_window() const {
   HWND about = nullptr;
   eventually([&] { return (about = about_window()) != nullptr; });
   return about;
+}
+
+HWND Program::open_about() const {
+  double_click(main_window_, main_window::kLogoPicture);
+  return wait_for_about_window();
+}
+
+bool Program::press_about_ok(HWND about) const {
+  click(about, about_window::kOkButton);
+  return eventually([&] { return about_window() == nullptr; });
 }
 
 void Program::uptime_ticks(long count) {
@@ -182,6 +194,14 @@ bool Program::shows_sent_ticks() const {
   return false;
 }
 
+void double_click(HWND window, int id) {
+  PostMessageW(GetDlgItem(window, id), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+}
+
+void click(HWND window, int id) {
+  SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
+}
+
 std::wstring text_of(HWND control) {
   wchar_t text[256] = {};
   SendMessageTimeoutW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
@@ -189,7 +209,9 @@ std::wstring text_of(HWND control) {
   return text;
 }
 
-std::wstring text_of(HWND window, int id) { return text_of(GetDlgItem(window, id)); }
+std::wstring text_of(HWND window, int id) {
+  return text_of(GetDlgItem(window, id));
+}
 
 RECT frame_of(HWND window) {
   RECT frame{};
@@ -197,7 +219,9 @@ RECT frame_of(HWND window) {
   return frame;
 }
 
-bool is_topmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool is_topmost(HWND window) {
+  return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 UINT check_state(HWND window, int id) {
   return static_cast<UINT>(SendMessageW(GetDlgItem(window, id), BM_GETCHECK, 0, 0));

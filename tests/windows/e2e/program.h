@@ -33,6 +33,11 @@ class Program {
   DWORD exit_code() const;
 
   HWND main_window() const { return main_window_; }
+  HANDLE process() const { return process_.hProcess; }
+  // Double-clicks the logo and waits for the About window; null if none comes.
+  HWND open_about() const;
+  // Clicks its OK button and waits for it to go; false if it stays.
+  bool press_about_ok(HWND about) const;
   // The About window, waiting up to a few seconds for it; null if none comes.
   HWND wait_for_about_window() const;
   HWND about_window() const;
@@ -54,7 +59,9 @@ class Program {
   DWORD started_at_ = 0;
 };
 
-// Small things tests say of windows.
+// Small things tests do and say of windows.
+void double_click(HWND window, int id);
+void click(HWND window, int id);
 std::wstring text_of(HWND control);
 std::wstring text_of(HWND window, int id);
 RECT frame_of(HWND window);

@@ -1,0 +1,96 @@
+// A long run of the real program: many timer ticks and many About windows,
+// with its private memory and handle counts before and after.
+//   usage: long_run [TICKS] [ABOUT_CYCLES]
+#include <windows.h>
+// after windows.h, which it needs
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "e2e/program.h"
+
+namespace {
+
+struct Footprint {
+  SIZE_T private_bytes;  // committed private memory: PagefileUsage, which Wine fills in
+  SIZE_T working_set;
+  DWORD gdi_objects;
+  DWORD user_objects;
+};
+
+Footprint footprint_of(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+  return {memory.PagefileUsage, memory.WorkingSetSize, GetGuiResources(process, GR_GDIOBJECTS),
+          GetGuiResources(process, GR_USEROBJECTS)};
+}
+
+void print(const char* when, const Footprint& footprint) {
+  std::printf("%-20s private %8.1f KiB, working set %8.1f KiB, GDI objects %lu, USER objects %lu\n",
+              when, static_cast<double>(footprint.private_bytes) / 1024.0,
+              static_cast<double>(footprint.working_set) / 1024.0, footprint.gdi_objects,
+              footprint.user_objects);
+}
+
+bool about_cycle(const qvutt::e2e::Program& program) {
+  const HWND about = program.open_about();
+  return about != nullptr && program.press_about_ok(about);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const long ticks = argc > 1 ? _wtol(argv[1]) : 200000;
+  const int cycles = argc > 2 ? _wtoi(argv[2]) : 300;
+  qvutt::e2e::Program program(L"bench-long-run");
+  program.start();
+  const Footprint started = footprint_of(program.process());
+
+  // Warm-up: Wine's own heaps and caches settle over the first few dozen
+  // windows (measured: flat from about the 30th About window on).
+  constexpr int kWarmUpCycles = 50;
+  program.uptime_ticks(1000);
+  for (int cycle = 0; cycle < kWarmUpCycles; ++cycle) {
+    if (!about_cycle(program)) return 1;
+  }
+  const Footprint warm = footprint_of(program.process());
+  Footprint halfway = warm;
+
+  const DWORD begun = GetTickCount();
+  const long ticks_per_cycle = ticks / cycles;
+  for (int cycle = 0; cycle < cycles; ++cycle) {
+    if (cycle == cycles / 2) halfway = footprint_of(program.process());
+    program.uptime_ticks(ticks_per_cycle);
+    if (!about_cycle(program)) {
+      std::fprintf(stderr, "About window %d did not open and close\n", cycle + 1);
+      return 1;
+    }
+  }
+  const Footprint finished = footprint_of(program.process());
+  const bool counts_right = program.shows_sent_ticks();
+
+  std::printf("long run: %ld ticks and %d About windows in %.1f s, display %s\n",
+              ticks_per_cycle * cycles + 1000, cycles + kWarmUpCycles,
+              (GetTickCount() - begun) / 1000.0, counts_right ? "right" : "WRONG");
+  print("after start", started);
+  print("after warm-up", warm);
+  print("halfway", halfway);
+  print("after the long run", finished);
+  const auto kib = [](SIZE_T bytes) { return static_cast<double>(bytes) / 1024.0; };
+  for (const auto& [since, from] : {std::pair{"warm-up", warm}, std::pair{"halfway", halfway}}) {
+    std::printf("growth since %s: %+.1f KiB private, %+.1f KiB working set, %+ld GDI, %+ld USER\n",
+                since, kib(finished.private_bytes) - kib(from.private_bytes),
+                kib(finished.working_set) - kib(from.working_set),
+                static_cast<long>(finished.gdi_objects) - static_cast<long>(from.gdi_objects),
+                static_cast<long>(finished.user_objects) - static_cast<long>(from.user_objects));
+  }
+  if (finished.gdi_objects == 0 && finished.user_objects == 0) {
+    std::printf(
+        "(this system reports no GDI or USER object counts: memory growth stands for them)\n");
+  }
+  program.close();
+  return counts_right ? 0 : 1;
+}
