@@ -1,6 +1,5 @@
 #include "windows/about_window.h"
 
-#include "resource_ids.h"
 #include "settings/registry_store.h"
 #include "settings/window_settings.h"
 #include "windows/control_ids.h"
@@ -13,7 +12,6 @@ using namespace about_window;
 
 constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - ABOUT";
 constexpr wchar_t kContactAddress[] = L"zerbold93@example.com";
-constexpr COLORREF kBackground = RGB(1, 0, 66);
 
 constexpr DWORD kLabelStyle = SS_CENTER | WS_BORDER;
 
@@ -42,17 +40,7 @@ bool is_tab_key(const MSG& message) {
 }  // namespace
 
 AboutWindow::AboutWindow(HINSTANCE instance) : instance_(instance), scale_(screen_scale()) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = window_procedure;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
-  window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP),
-                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.lpszClassName = kAboutWindowClass;
-  RegisterClassExW(&window_class);
+  register_window_class(instance, kAboutWindowClass, window_procedure);
 }
 
 void AboutWindow::show_modal(HWND owner) {
@@ -148,13 +136,11 @@ LRESULT AboutWindow::on_label_colours(HDC dc, HWND label) {
 }
 
 void AboutWindow::on_erase_background(HDC dc) {
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  FillRect(dc, &client, background_.get());
+  fill_client_area(hwnd_, dc, background_.get());
 }
 
 void AboutWindow::create_controls() {
-  background_.reset(CreateSolidBrush(kBackground));
+  background_.reset(CreateSolidBrush(kWindowBackground));
   label_font_ = create_font(L"Arial", 9.75, FW_BOLD, scale_);
   for (const ControlLayout& layout : kControls) {
     create_control(hwnd_, layout, scale_, is_label(layout.id) ? label_font_.get() : system_font());

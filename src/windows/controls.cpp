@@ -1,5 +1,7 @@
 #include "windows/controls.h"
 
+#include "resource_ids.h"
+
 namespace qvutt {
 
 namespace {
@@ -8,6 +10,26 @@ constexpr COLORREF kDisplayText = RGB(0, 255, 0);
 constexpr COLORREF kDisplayBackground = RGB(0, 0, 0);
 
 }  // namespace
+
+bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+  window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = name;
+  return RegisterClassExW(&window_class) != 0;
+}
+
+void fill_client_area(HWND window, HDC dc, HBRUSH brush) {
+  RECT client{};
+  GetClientRect(window, &client);
+  FillRect(dc, &client, brush);
+}
 
 TwipScale screen_scale() {
   const HDC screen = GetDC(nullptr);

@@ -26,6 +26,14 @@ struct ControlLayout {
   int height;
 };
 
+// Both windows' very dark blue.
+constexpr COLORREF kWindowBackground = RGB(1, 0, 66);
+void fill_client_area(HWND window, HDC dc, HBRUSH brush);
+
+// A window class with the application's icons, an arrow cursor and no
+// background brush: the windows paint their own.
+bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
+
 // The dots per inch of the screen, the one scale every size is converted at.
 TwipScale screen_scale();
 

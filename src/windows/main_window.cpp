@@ -13,7 +13,6 @@ namespace {
 using namespace main_window;
 
 constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - QV-UTT";
-constexpr COLORREF kBackground = RGB(1, 0, 66);
 constexpr UINT kTickMilliseconds = 1000;
 
 constexpr DWORD kDisplayStyle = SS_CENTER | WS_BORDER;
@@ -42,17 +41,7 @@ MainWindow::MainWindow() : scale_(screen_scale()) {}
 
 bool MainWindow::create(HINSTANCE instance) {
   instance_ = instance;
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = window_procedure;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
-  window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP),
-                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.lpszClassName = kMainWindowClass;
-  if (RegisterClassExW(&window_class) == 0) return false;
+  if (!register_window_class(instance, kMainWindowClass, window_procedure)) return false;
 
   if (CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, kMainWindowClass, kCaption,
                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
@@ -169,13 +158,11 @@ void MainWindow::on_draw_logo(const DRAWITEMSTRUCT& item) {
 }
 
 void MainWindow::on_erase_background(HDC dc) {
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  FillRect(dc, &client, background_.get());
+  fill_client_area(hwnd_, dc, background_.get());
 }
 
 void MainWindow::create_controls() {
-  background_.reset(CreateSolidBrush(kBackground));
+  background_.reset(CreateSolidBrush(kWindowBackground));
   display_font_ = create_font(L"Arial", 18, FW_BOLD, scale_);
   logo_.reset(
       static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, 24, 24, 0)));
