@@ -80,8 +80,7 @@ ControlText control_text(HWND parent, int id) {
   return ascii;
 }
 
-void show_control_text(HWND parent, int id, std::string_view text) {
-  if (control_text(parent, id) == text) return;
+void set_control_text(HWND parent, int id, std::string_view text) {
   wchar_t wide[ControlText::capacity() + 1] = {};
   for (std::size_t i = 0; i < text.size() && i < ControlText::capacity(); ++i) {
     wide[i] = static_cast<wchar_t>(text[i]);

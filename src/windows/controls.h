@@ -51,8 +51,7 @@ LRESULT paint_system_colours(HDC dc);
 // Texts of the labels the program writes: short and ASCII.
 using ControlText = FixedText<32>;
 ControlText control_text(HWND parent, int id);
-// Sets the text only when it differs, so an unchanged label is not repainted.
-void show_control_text(HWND parent, int id, std::string_view text);
+void set_control_text(HWND parent, int id, std::string_view text);
 
 CheckBoxValue check_box_value(HWND parent, int id);
 void set_check_box_value(HWND parent, int id, CheckBoxValue value);

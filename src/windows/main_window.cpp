@@ -109,11 +109,13 @@ void MainWindow::on_load() {
 }
 
 void MainWindow::on_uptime_tick() {
-  UptimeTexts shown{ClockText(control_text(hwnd_, kUptimeLabel).view()),
-                    DayCountText(control_text(hwnd_, kDaysTotalLabel).view())};
+  const UptimeTexts before{ClockText(control_text(hwnd_, kUptimeLabel).view()),
+                           DayCountText(control_text(hwnd_, kDaysTotalLabel).view())};
+  UptimeTexts shown = before;
   uptime_.tick(shown);
-  show_control_text(hwnd_, kUptimeLabel, shown.time.view());
-  show_control_text(hwnd_, kDaysTotalLabel, shown.days.view());
+  // Only a label whose text changed is repainted.
+  if (shown.time != before.time.view()) set_control_text(hwnd_, kUptimeLabel, shown.time.view());
+  if (shown.days != before.days.view()) set_control_text(hwnd_, kDaysTotalLabel, shown.days.view());
 }
 
 void MainWindow::on_always_on_top_tick() {
