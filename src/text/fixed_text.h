@@ -38,7 +38,6 @@ class FixedText {
   constexpr std::string_view view() const { return {chars_, size_}; }
   constexpr const char* c_str() const { return chars_; }
   constexpr std::size_t size() const { return size_; }
-  constexpr bool empty() const { return size_ == 0; }
   constexpr char& operator[](std::size_t index) { return chars_[index]; }
   constexpr char operator[](std::size_t index) const { return chars_[index]; }
   constexpr char back() const { return chars_[size_ - 1]; }

@@ -23,10 +23,6 @@ void press_key(HWND control, WORD key) {
   pump_messages_for(150);
 }
 
-bool gone(const Program& program) {
-  return eventually([&] { return program.about_window() == nullptr; });
-}
-
 // Whether window stands above other in the z-order.
 bool stands_above(HWND window, HWND other) {
   for (HWND below = GetWindow(window, GW_HWNDNEXT); below != nullptr;
@@ -109,7 +105,7 @@ TEST(AboutWindow, TheCloseBoxSavesWhatOkSavesAndGrayedStaysGrayed) {
   about = program.open_about();
   SetWindowPos(about, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(gone(program));
+  ASSERT_TRUE(program.about_window_gone());
   EXPECT_EQ(program.stored_keys(), after_ok);
   EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"2");
   EXPECT_EQ(program.stored(L"ABOUT_Left"), L"2250");
@@ -180,7 +176,7 @@ TEST(AboutWindow, EnterAndEscapeDoNothingTabAndSpaceWorkAltF4Closes) {
   EXPECT_EQ(focus_of(about), ok);
 
   PostMessageW(about, WM_SYSKEYDOWN, VK_F4, 0x20000001);  // with Alt held
-  ASSERT_TRUE(gone(program));
+  ASSERT_TRUE(program.about_window_gone());
   EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"0");
 }
 

@@ -154,20 +154,20 @@ HWND Program::about_window() const {
   return find_window(process_.dwProcessId, kAboutWindowClass);
 }
 
-HWND Program::wait_for_about_window() const {
+bool Program::about_window_gone() const {
+  return eventually([&] { return about_window() == nullptr; });
+}
+
+HWND Program::open_about() const {
+  double_click(main_window_, main_window::kLogoPicture);
   HWND about = nullptr;
   eventually([&] { return (about = about_window()) != nullptr; });
   return about;
 }
 
-HWND Program::open_about() const {
-  double_click(main_window_, main_window::kLogoPicture);
-  return wait_for_about_window();
-}
-
 bool Program::press_about_ok(HWND about) const {
   click(about, about_window::kOkButton);
-  return eventually([&] { return about_window() == nullptr; });
+  return about_window_gone();
 }
 
 void Program::uptime_ticks(long count) {

@@ -38,9 +38,9 @@ class Program {
   HWND open_about() const;
   // Clicks its OK button and waits for it to go; false if it stays.
   bool press_about_ok(HWND about) const;
-  // The About window, waiting up to a few seconds for it; null if none comes.
-  HWND wait_for_about_window() const;
   HWND about_window() const;
+  // Waits a few seconds for the About window to go; false if it stays.
+  bool about_window_gone() const;
 
   // Ticks of the uptime timer, as the system sends them; returns once the
   // display has taken them all in.
