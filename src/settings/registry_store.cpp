@@ -5,7 +5,7 @@
 
 #include "settings/section_name.h"
 #include "settings/setting_keys.h"
-#include "windows/win32_handles.h"
+#include "win32/handles.h"
 
 namespace qvutt {
 

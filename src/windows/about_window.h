@@ -7,6 +7,7 @@
 
 #include "windows/controls.h"
 #include "windows/window_base.h"
+#include "windows/window_placement.h"
 
 namespace qvutt {
 

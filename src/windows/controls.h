@@ -6,10 +6,10 @@
 
 #include <string_view>
 
-#include "settings/window_settings.h"
+#include "settings/setting_keys.h"
 #include "text/fixed_text.h"
+#include "win32/handles.h"
 #include "windows/geometry.h"
-#include "windows/win32_handles.h"
 
 namespace qvutt {
 
@@ -57,22 +57,5 @@ CheckBoxValue check_box_value(HWND parent, int id);
 void set_check_box_value(HWND parent, int id, CheckBoxValue value);
 // A click checks a box that is unchecked or grayed, and unchecks a checked one.
 void toggle_check_box(HWND parent, int id);
-
-// The window's outer frame where the store put it, as placed on screen.
-struct WindowPlacement {
-  PlacedEdge left;
-  PlacedEdge top;
-};
-
-// Moves and sizes a window to a rectangle in twips. A window that would stand
-// wholly off every monitor goes to the nearest one instead, so it can be seen.
-WindowPlacement place_window(HWND window, const WindowRect& rect, const TwipScale& scale);
-struct TwipPosition {
-  float left;
-  float top;
-};
-
-// The window's left and top edges now, in twips.
-TwipPosition current_position(HWND window, const WindowPlacement& placed, const TwipScale& scale);
 
 }  // namespace qvutt

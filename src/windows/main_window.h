@@ -11,6 +11,7 @@
 #include "windows/about_window.h"
 #include "windows/controls.h"
 #include "windows/window_base.h"
+#include "windows/window_placement.h"
 
 namespace qvutt {
 

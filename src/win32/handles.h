@@ -1,5 +1,6 @@
-// Owners for the handles the windows create: each is released exactly once,
-// when its owner goes.
+// Owners for the Win32 handles the program makes (fonts, brushes, icons,
+// registry keys): each is released exactly once, when its owner goes. Both
+// the settings and the windows stand on it; it knows neither.
 #pragma once
 
 #include <windows.h>
