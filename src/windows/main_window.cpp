@@ -1,5 +1,6 @@
 #include "windows/main_window.h"
 
+#include "clock/tick_schedule.h"
 #include "resource_ids.h"
 #include "settings/registry_store.h"
 #include "settings/window_settings.h"
@@ -102,6 +103,7 @@ void MainWindow::on_load() {
   set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
   SetTimer(hwnd_, kAlwaysOnTopTimer, kTickMilliseconds, nullptr);
   SetTimer(hwnd_, kUptimeTimer, kTickMilliseconds, nullptr);
+  uptime_started_.restart();
   uptime_.reset();
   if (check_box_value(hwnd_, kAlwaysOnTopCheckBox) != kChecked) {
     KillTimer(hwnd_, kAlwaysOnTopTimer);
@@ -109,6 +111,10 @@ void MainWindow::on_load() {
 }
 
 void MainWindow::on_uptime_tick() {
+  // Due again at the next whole second since the start, whatever this tick's
+  // delay: left to repeat on its own, the timer would lose every overshoot.
+  SetTimer(hwnd_, kUptimeTimer, milliseconds_to_next_tick(uptime_started_.elapsed_microseconds()),
+           nullptr);
   const UptimeTexts before{ClockText(control_text(hwnd_, kUptimeLabel).view()),
                            DayCountText(control_text(hwnd_, kDaysTotalLabel).view())};
   UptimeTexts shown = before;

@@ -10,6 +10,7 @@
 #include "clock/uptime_counter.h"
 #include "windows/about_window.h"
 #include "windows/controls.h"
+#include "windows/monotonic_clock.h"
 #include "windows/window_base.h"
 #include "windows/window_placement.h"
 
@@ -47,6 +48,7 @@ class MainWindow : public WindowBase<MainWindow> {
   IconHandle logo_;
   WindowPlacement placed_{};
   UptimeCounter uptime_;
+  MonotonicClock uptime_started_;
   std::optional<AboutWindow> about_;  // made on first use
 };
 
