@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest libbenchmark-dev python3
   g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick
-  clang-format clang-tidy fonts-liberation xdotool)
+  clang-format clang-tidy fonts-liberation fonts-wine xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

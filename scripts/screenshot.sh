@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the program for a few seconds on a virtual display, fresh settings, and
-# saves pictures of its main window and of its About window, opened by a real
-# double-click on the logo.
+# Runs the program on a virtual display, fresh settings, at 96 and at 144 dots
+# per inch, and saves pictures of its main window and of its About window,
+# opened by a real double-click on the logo.
 #   usage: scripts/screenshot.sh [OUTPUT_DIRECTORY]   (default build/screenshots)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -17,19 +17,35 @@ display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 wineserver --kill 2>/dev/null || true
-cleanup() { wineserver --kill 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
+desktop='HKCU\Control Panel\Desktop'
+cleanup() {
+  wine reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1 || true
+  wineserver --kill 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}
 trap cleanup EXIT
 export DISPLAY=$display
 sleep 1
 
-wine reg delete 'HKCU\Software\QV_UTT\QV-UTT-V1' /f >/dev/null 2>&1 || true
-wine "$program" &
-sleep 5.5
-
-# Fresh settings put both windows at 1000 twips = 67 pixels from the Wine
-# desktop's corner, 238 x 76 and 367 x 190 pixels.
-import -window root -crop 238x76+67+67 +repage "$output/main-window.png"
-xdotool mousemove 91 115 click --repeat 2 --delay 80 1
-sleep 1.5
-import -window root -crop 367x190+67+67 +repage "$output/about-window.png"
-echo "saved $output/main-window.png and $output/about-window.png"
+# Fresh settings put both windows 1000 twips from the Wine desktop's corner,
+# the main window 3570 x 1140 twips and the About window 5500 x 2850.
+shoot() {
+  local dpi=$1 suffix=$2
+  local px=$((1000 * dpi / 1440))
+  wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wine reg delete 'HKCU\Software\QV_UTT\QV-UTT-V1' /f >/dev/null 2>&1 || true
+  wine "$program" &
+  sleep 5.5
+  import -window root -crop "$((3570 * dpi / 1440))x$((1140 * dpi / 1440))+$px+$px" +repage \
+    "$output/main-window$suffix.png"
+  # The logo's middle: 330 twips in, 450 down, past the frame.
+  xdotool mousemove $((px + 3 + 330 * dpi / 1440)) $((px + 19 * dpi / 96 + 450 * dpi / 1440)) \
+    click --repeat 2 --delay 80 1
+  sleep 1.5
+  import -window root -crop "$((5500 * dpi / 1440))x$((2850 * dpi / 1440))+$px+$px" +repage \
+    "$output/about-window$suffix.png"
+  wineserver --kill
+  echo "saved $output/main-window$suffix.png and $output/about-window$suffix.png"
+}
+shoot 96 ""
+shoot 144 -144dpi

@@ -1,8 +1,11 @@
 #include "windows/about_window.h"
 
+#include <utility>
+
 #include "settings/registry_store.h"
 #include "settings/window_settings.h"
 #include "windows/control_ids.h"
+#include "windows/dpi.h"
 
 namespace qvutt {
 
@@ -12,6 +15,7 @@ using namespace about_window;
 
 constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - ABOUT";
 constexpr wchar_t kContactAddress[] = L"zerbold93@example.com";
+constexpr double kLabelPoints = 9.75;
 
 constexpr DWORD kLabelStyle = SS_CENTER | WS_BORDER;
 
@@ -39,7 +43,7 @@ bool is_tab_key(const MSG& message) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(HINSTANCE instance) : instance_(instance), scale_(screen_scale()) {
+AboutWindow::AboutWindow(HINSTANCE instance) : instance_(instance) {
   register_window_class(instance, kAboutWindowClass, window_procedure);
 }
 
@@ -81,6 +85,9 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_ERASEBKGND:
       on_erase_background(reinterpret_cast<HDC>(wparam));
       return TRUE;
+    case WM_DPICHANGED:
+      on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_CLOSE:
       on_close();
       return 0;
@@ -93,6 +100,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
 }
 
 void AboutWindow::on_load() {
+  scale_ = window_scale(hwnd_);
   create_controls();
   RegistryStore store;
   const WindowSettings settings = load_window_settings(store, kAboutWindowKeys);
@@ -139,11 +147,26 @@ void AboutWindow::on_erase_background(HDC dc) {
   fill_client_area(hwnd_, dc, background_.get());
 }
 
+void AboutWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
+  scale_ = TwipScale(dots_per_inch);
+  lay_out_controls();
+  placed_ = take_suggested_rect(hwnd_, placed_, suggested);
+  // One repaint, once everything stands at the new scale.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 void AboutWindow::create_controls() {
   background_.reset(CreateSolidBrush(kWindowBackground));
-  label_font_ = create_font(L"Arial", 9.75, FW_BOLD, scale_);
+  for (const ControlLayout& layout : kControls) create_control(hwnd_, layout);
+  lay_out_controls();
+}
+
+void AboutWindow::lay_out_controls() {
+  // The fonts made for the last scale go once no control uses them.
+  const ControlFonts last_scale = std::exchange(fonts_, create_control_fonts(kLabelPoints, scale_));
   for (const ControlLayout& layout : kControls) {
-    create_control(hwnd_, layout, scale_, is_label(layout.id) ? label_font_.get() : system_font());
+    lay_out_control(hwnd_, layout, scale_,
+                    is_label(layout.id) ? fonts_.labels.get() : fonts_.system.get());
   }
 }
 
@@ -154,7 +177,7 @@ void AboutWindow::mirror_choice_into_owner() {
 
 void AboutWindow::save_settings() {
   RegistryStore store;
-  const TwipPosition position = current_position(hwnd_, placed_, scale_);
+  const TwipPosition position = current_position(hwnd_, placed_);
   save_position(store, kAboutWindowKeys, position.left, position.top);
   save_always_on_top(store, check_box_value(hwnd_, kAlwaysOnTopCheckBox));
 }

@@ -32,16 +32,18 @@ class AboutWindow : public WindowBase<AboutWindow> {
   void on_session_end();
   LRESULT on_label_colours(HDC dc, HWND label);
   void on_erase_background(HDC dc);
+  void on_dpi_changed(int dots_per_inch, const RECT& suggested);
 
   void create_controls();
+  void lay_out_controls();
   void mirror_choice_into_owner();
   void save_settings();
   void run_modal_loop();
 
   HINSTANCE instance_;
   HWND owner_ = nullptr;
-  TwipScale scale_;
-  FontHandle label_font_;
+  TwipScale scale_{USER_DEFAULT_SCREEN_DPI};
+  ControlFonts fonts_;
   BrushHandle background_;
   WindowPlacement placed_{};
 };

@@ -1,6 +1,9 @@
 #include "windows/controls.h"
 
+#include <cstdlib>
+
 #include "resource_ids.h"
+#include "windows/dpi.h"
 
 namespace qvutt {
 
@@ -8,6 +11,12 @@ namespace {
 
 constexpr COLORREF kDisplayText = RGB(0, 255, 0);
 constexpr COLORREF kDisplayBackground = RGB(0, 0, 0);
+
+FontHandle create_font(const wchar_t* face, double points, int weight, const TwipScale& scale) {
+  return FontHandle(CreateFontW(-scale.points(points), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
+}
 
 }  // namespace
 
@@ -31,33 +40,31 @@ void fill_client_area(HWND window, HDC dc, HBRUSH brush) {
   FillRect(dc, &client, brush);
 }
 
-TwipScale screen_scale() {
-  const HDC screen = GetDC(nullptr);
-  const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return TwipScale(dots_per_inch > 0 ? dots_per_inch : USER_DEFAULT_SCREEN_DPI);
+HWND create_control(HWND parent, const ControlLayout& layout) {
+  return CreateWindowExW(layout.extended_style, layout.window_class, layout.text,
+                         WS_CHILD | WS_VISIBLE | layout.style, 0, 0, 0, 0, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), nullptr,
+                         nullptr);
 }
 
-HWND create_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font) {
+void lay_out_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font) {
+  const HWND control = GetDlgItem(parent, layout.id);
   const int left = scale.pixels(layout.left);
   const int top = scale.pixels(layout.top);
-  const HWND control = CreateWindowExW(
-      layout.extended_style, layout.window_class, layout.text, WS_CHILD | WS_VISIBLE | layout.style,
-      left, top, scale.pixels(layout.left + layout.width) - left,
-      scale.pixels(layout.top + layout.height) - top, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), nullptr, nullptr);
+  SetWindowPos(control, nullptr, left, top, scale.pixels(layout.left + layout.width) - left,
+               scale.pixels(layout.top + layout.height) - top,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return control;
 }
 
-FontHandle create_font(const wchar_t* face, double points, int weight, const TwipScale& scale) {
-  return FontHandle(CreateFontW(-scale.points(points), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
-}
-
-HFONT system_font() {
-  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+ControlFonts create_control_fonts(double label_points, const TwipScale& scale) {
+  LOGFONTW stock{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+  // A stock font keeps the size it was made for at the screen's scale,
+  // whatever the window's: this one has its face and points at the window's.
+  const double stock_points = screen_scale().points_of(std::abs(stock.lfHeight));
+  return {create_font(L"Arial", label_points, FW_BOLD, scale),
+          create_font(stock.lfFaceName, stock_points, stock.lfWeight, scale)};
 }
 
 LRESULT paint_display_colours(HDC dc) {

@@ -1,5 +1,5 @@
-// What both windows build their faces from: controls laid out in twips,
-// label fonts and colours, and the window's place on screen.
+// What both windows build their faces from: controls laid out in twips, the
+// fonts and colours they are drawn in, and the texts and check marks they hold.
 #pragma once
 
 #include <windows.h>
@@ -34,14 +34,18 @@ void fill_client_area(HWND window, HDC dc, HBRUSH brush);
 // background brush: the windows paint their own.
 bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 
-// The dots per inch of the screen, the one scale every size is converted at.
-TwipScale screen_scale();
+// A control as the table describes it, not yet placed: lay_out_control places it.
+HWND create_control(HWND parent, const ControlLayout& layout);
+// Puts a control at its twips at scale, in font, without repainting it: the
+// caller repaints the window once, when every control is in place.
+void lay_out_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font);
 
-HWND create_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font);
-
-FontHandle create_font(const wchar_t* face, double points, int weight, const TwipScale& scale);
-// The stock dialog font of the column heads, check boxes and buttons.
-HFONT system_font();
+// The two fonts a window's controls are drawn in, both made for one scale.
+struct ControlFonts {
+  FontHandle labels;  // "Arial" bold, for the green-on-black labels
+  FontHandle system;  // the stock GUI font's face and size, for the rest
+};
+ControlFonts create_control_fonts(double label_points, const TwipScale& scale);
 
 // The colours of the green-on-black labels, for WM_CTLCOLORSTATIC.
 LRESULT paint_display_colours(HDC dc);

@@ -19,6 +19,7 @@ class TwipScale {
   int points(double points) const {
     return static_cast<int>(std::lround(points * dots_per_inch_ / 72.0));
   }
+  double points_of(int pixels) const { return pixels * 72.0 / dots_per_inch_; }
 
  private:
   static constexpr double kTwipsPerInch = 1440.0;
@@ -34,6 +35,11 @@ struct PlacedEdge {
 
   float current_twips(int pixels_now, const TwipScale& scale) const {
     return pixels_now == pixels ? twips : scale.twips(pixels_now);
+  }
+  // The edge after the system moved it from pixels_before to pixels_after:
+  // still where it was loaded, if it had not been moved since.
+  PlacedEdge carried(int pixels_before, int pixels_after) const {
+    return pixels_before == pixels ? PlacedEdge{twips, pixels_after} : *this;
   }
 };
 

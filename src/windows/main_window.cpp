@@ -1,10 +1,13 @@
 #include "windows/main_window.h"
 
+#include <utility>
+
 #include "clock/tick_schedule.h"
 #include "resource_ids.h"
 #include "settings/registry_store.h"
 #include "settings/window_settings.h"
 #include "windows/control_ids.h"
+#include "windows/dpi.h"
 #include "windows/topmost_keeper.h"
 
 namespace qvutt {
@@ -15,6 +18,12 @@ using namespace main_window;
 
 constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - QV-UTT";
 constexpr UINT kTickMilliseconds = 1000;
+constexpr double kDisplayPoints = 18;
+
+// The system menu's own commands keep the low four bits of their ids.
+constexpr UINT kAboutCommand = 0x0010;
+// Q, not A: Wine puts an "&About Wine" item in every system menu.
+constexpr wchar_t kAboutCommandText[] = L"About &QV-UTT...";
 
 constexpr DWORD kDisplayStyle = SS_CENTER | WS_BORDER;
 constexpr DWORD kHeadStyle = SS_LEFT;
@@ -38,8 +47,6 @@ bool is_display(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow() : scale_(screen_scale()) {}
-
 bool MainWindow::create(HINSTANCE instance) {
   instance_ = instance;
   if (!register_window_class(instance, kMainWindowClass, window_procedure)) return false;
@@ -50,6 +57,7 @@ bool MainWindow::create(HINSTANCE instance) {
                       this) == nullptr) {
     return false;
   }
+  add_about_command();
   ShowWindow(hwnd_, SW_SHOW);
   return true;
 }
@@ -62,6 +70,10 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       if (wparam == kUptimeTimer) on_uptime_tick();
       if (wparam == kAlwaysOnTopTimer) on_always_on_top_tick();
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) != kAboutCommand) return default_handling(message, wparam, lparam);
+      on_about_command();
       return 0;
     case WM_COMMAND:
       if (LOWORD(wparam) == kLogoPicture && HIWORD(wparam) == STN_DBLCLK) on_logo_double_click();
@@ -77,6 +89,9 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
       on_erase_background(reinterpret_cast<HDC>(wparam));
       return TRUE;
+    case WM_DPICHANGED:
+      on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_SETFOCUS:
       // The check box keeps the keyboard focus, even where it lies outside the window.
       SetFocus(GetDlgItem(hwnd_, kAlwaysOnTopCheckBox));
@@ -96,6 +111,7 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void MainWindow::on_load() {
+  scale_ = window_scale(hwnd_);
   create_controls();
   RegistryStore store;
   const WindowSettings settings = load_window_settings(store, kMainWindowKeys);
@@ -129,8 +145,11 @@ void MainWindow::on_always_on_top_tick() {
 }
 
 void MainWindow::on_logo_double_click() {
-  if (!about_) about_.emplace(instance_);
-  about_->show_modal(hwnd_);
+  open_about_window();
+}
+
+void MainWindow::on_about_command() {
+  open_about_window();
 }
 
 void MainWindow::on_check_box_click() {
@@ -169,20 +188,48 @@ void MainWindow::on_erase_background(HDC dc) {
   fill_client_area(hwnd_, dc, background_.get());
 }
 
+void MainWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
+  scale_ = TwipScale(dots_per_inch);
+  lay_out_controls();
+  placed_ = take_suggested_rect(hwnd_, placed_, suggested);
+  // One repaint, once everything stands at the new scale.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::add_about_command() {
+  // The tool window's caption has no icon to click: Alt+Space is the
+  // keyboard's way to the About window.
+  const HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, kAboutCommand, kAboutCommandText);
+}
+
 void MainWindow::create_controls() {
   background_.reset(CreateSolidBrush(kWindowBackground));
-  display_font_ = create_font(L"Arial", 18, FW_BOLD, scale_);
   logo_.reset(
       static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, 24, 24, 0)));
+  for (const ControlLayout& layout : kControls) create_control(hwnd_, layout);
+  lay_out_controls();
+}
+
+void MainWindow::lay_out_controls() {
+  // The fonts made for the last scale go once no control uses them.
+  const ControlFonts last_scale =
+      std::exchange(fonts_, create_control_fonts(kDisplayPoints, scale_));
   for (const ControlLayout& layout : kControls) {
-    create_control(hwnd_, layout, scale_,
-                   is_display(layout.id) ? display_font_.get() : system_font());
+    lay_out_control(hwnd_, layout, scale_,
+                    is_display(layout.id) ? fonts_.labels.get() : fonts_.system.get());
   }
+}
+
+void MainWindow::open_about_window() {
+  if (!about_) about_.emplace(instance_);
+  about_->show_modal(hwnd_);
 }
 
 void MainWindow::save_position() {
   RegistryStore store;
-  const TwipPosition position = current_position(hwnd_, placed_, scale_);
+  const TwipPosition position = current_position(hwnd_, placed_);
   qvutt::save_position(store, kMainWindowKeys, position.left, position.top);
 }
 

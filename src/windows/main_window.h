@@ -18,8 +18,6 @@ namespace qvutt {
 
 class MainWindow : public WindowBase<MainWindow> {
  public:
-  MainWindow();
-
   // Creates the window, runs its load sequence and shows it.
   bool create(HINSTANCE instance);
 
@@ -31,19 +29,24 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_uptime_tick();
   void on_always_on_top_tick();
   void on_logo_double_click();
+  void on_about_command();
   void on_check_box_click();
   void on_close();
   void on_session_end();
   LRESULT on_label_colours(HDC dc, HWND label);
   void on_draw_logo(const DRAWITEMSTRUCT& item);
   void on_erase_background(HDC dc);
+  void on_dpi_changed(int dots_per_inch, const RECT& suggested);
 
+  void add_about_command();
   void create_controls();
+  void lay_out_controls();
+  void open_about_window();
   void save_position();
 
   HINSTANCE instance_ = nullptr;
-  TwipScale scale_;
-  FontHandle display_font_;
+  TwipScale scale_{USER_DEFAULT_SCREEN_DPI};
+  ControlFonts fonts_;
   BrushHandle background_;
   IconHandle logo_;
   WindowPlacement placed_{};

@@ -1,0 +1,20 @@
+// The dots per inch that twips are scaled at. Positions use the screen's, one
+// coordinate space across every monitor, as stored settings always have; sizes
+// and fonts use the window's own, so the same twips are the same physical size
+// on whichever monitor the window stands.
+#pragma once
+
+#include <windows.h>
+
+#include "windows/geometry.h"
+
+namespace qvutt {
+
+// The system's dots per inch.
+TwipScale screen_scale();
+
+// The dots per inch of the monitor the window is on, where the system tells
+// it (Windows 10 1607 and later); the screen's elsewhere.
+TwipScale window_scale(HWND window);
+
+}  // namespace qvutt
