@@ -1,5 +1,5 @@
-// Identifiers of the windows' controls and timers, shared with the tests that
-// drive the program from outside.
+// Identifiers of the windows' controls, timers and commands, shared with the
+// tests that drive the program from outside.
 #pragma once
 
 namespace qvutt {
@@ -22,6 +22,8 @@ enum TimerId : unsigned {
   kUptimeTimer = 1,
   kAlwaysOnTopTimer = 2,
 };
+// In the system menu, whose own commands keep the low four bits of their ids.
+inline constexpr unsigned kAboutCommand = 0x0010;
 }  // namespace main_window
 
 namespace about_window {

@@ -20,23 +20,24 @@ constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - QV-UTT";
 constexpr UINT kTickMilliseconds = 1000;
 constexpr double kDisplayPoints = 18;
 
-// The system menu's own commands keep the low four bits of their ids.
-constexpr UINT kAboutCommand = 0x0010;
 // Q, not A: Wine puts an "&About Wine" item in every system menu.
 constexpr wchar_t kAboutCommandText[] = L"About &QV-UTT...";
 
 constexpr DWORD kDisplayStyle = SS_CENTER | WS_BORDER;
-constexpr DWORD kHeadStyle = SS_LEFT;
+// Each head overlaps its display by 15 twips. The displays come first in the
+// table, above the heads in the z-order, and the heads clip to them: the
+// displays' borders show whole, whichever control repaints last.
+constexpr DWORD kHeadStyle = SS_LEFT | WS_CLIPSIBLINGS;
 
-// Client-area layout in twips; heads and displays overlap by 15 twips.
+// Client-area layout in twips, top of the z-order first.
 constexpr ControlLayout kControls[] = {
+    {kDaysTotalLabel, L"STATIC", L"0", kDisplayStyle, 0, 600, 240, 975, 495},
+    {kUptimeLabel, L"STATIC", L"00:00:00", kDisplayStyle, 0, 1680, 240, 1695, 495},
     {kLogoPicture, L"STATIC", L"", SS_OWNERDRAW | SS_NOTIFY, WS_EX_CLIENTEDGE, 120, 240, 420, 420},
     {kDaysHeadLabel, L"STATIC", L"Days", kHeadStyle, 0, 960, 0, 375, 255},
-    {kDaysTotalLabel, L"STATIC", L"0", kDisplayStyle, 0, 600, 240, 975, 495},
     {kHoursHeadLabel, L"STATIC", L"Hours", kHeadStyle, 0, 1800, 0, 495, 255},
     {kMinsHeadLabel, L"STATIC", L"Mins", kHeadStyle, 0, 2400, 0, 375, 255},
     {kSecsHeadLabel, L"STATIC", L"Secs", kHeadStyle, 0, 2880, 0, 375, 255},
-    {kUptimeLabel, L"STATIC", L"00:00:00", kDisplayStyle, 0, 1680, 240, 1695, 495},
     {kAlwaysOnTopCheckBox, L"BUTTON", L"Always On Top", BS_3STATE | WS_TABSTOP, 0, 360, 1920, 1455,
      255},
 };
