@@ -1,5 +1,5 @@
-// A long run of the real program: many timer ticks and many About windows,
-// with its private memory and handle counts before and after.
+// A long run of the real program: many timer ticks, many About windows and
+// DPI changes, with its private memory and handle counts before and after.
 //   usage: long_run [TICKS] [ABOUT_CYCLES]
 #include <windows.h>
 // after windows.h, which it needs
@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "e2e/program.h"
+#include "windows/control_ids.h"
 
 namespace {
 
@@ -35,9 +36,18 @@ void print(const char* when, const Footprint& footprint) {
               footprint.user_objects);
 }
 
+// Opens the About window, takes both windows to 144 dpi and back (each time
+// their fonts are made anew and the old ones released), and presses OK.
 bool about_cycle(const qvutt::e2e::Program& program) {
   const HWND about = program.open_about();
-  return about != nullptr && program.press_about_ok(about);
+  if (about == nullptr) return false;
+  for (const HWND window : {program.main_window(), about}) {
+    const qvutt::e2e::Placement at_96 = qvutt::e2e::placement_of(window);
+    program.change_dpi(window, 144, {at_96[0], at_96[1], at_96[2] * 3 / 2, at_96[3] * 3 / 2});
+    program.change_dpi(window, 96, at_96);
+  }
+  qvutt::e2e::click(about, qvutt::about_window::kOkButton);
+  return program.about_window_gone();
 }
 
 }  // namespace

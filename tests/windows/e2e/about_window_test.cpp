@@ -1,11 +1,9 @@
-// The About window, opened by double-clicks on the running program's logo.
+// The About window, opened by a double-click on the running program's logo or
+// from its system menu.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "e2e/other_program_window.h"
+#include "e2e/looks.h"
 #include "e2e/program.h"
-#include "e2e/test_names.h"
 #include "windows/control_ids.h"
 
 namespace qvutt::e2e {
@@ -13,183 +11,106 @@ namespace {
 
 using namespace about_window;
 
-int pixels(double twips) {
-  return static_cast<int>(std::lround(twips / 15.0));
-}
-
 void press_key(HWND control, WORD key) {
   PostMessageW(control, WM_KEYDOWN, key, 1);
   PostMessageW(control, WM_KEYUP, key, 0xC0000001);
   pump_messages_for(150);
 }
 
-// Whether window stands above other in the z-order.
-bool stands_above(HWND window, HWND other) {
-  for (HWND below = GetWindow(window, GW_HWNDNEXT); below != nullptr;
-       below = GetWindow(below, GW_HWNDNEXT)) {
-    if (below == other) return true;
-  }
-  return false;
-}
-
-TEST(AboutWindow, FreshUserOpensAtTheDefaultsWithEveryText) {
-  Program program(test_name());
+TEST(AboutWindow, ShowsTheProductAndChangesTheChoiceForTheNextStart) {
+  Program program;
   program.start();
-  const HWND about = program.open_about();
-  ASSERT_NE(about, nullptr);
-
-  const RECT frame = frame_of(about);
-  EXPECT_EQ(frame.left, pixels(1000));
-  EXPECT_EQ(frame.top, pixels(1000));
-  EXPECT_EQ(frame.right - frame.left, pixels(5500));
-  EXPECT_EQ(frame.bottom - frame.top, pixels(2850));
+  const HWND main = program.main_window();
+  HWND about = program.open_about();
+  EXPECT_EQ(placement_of(about), (Placement{67, 67, 367, 190}));  // 1000, 1000, 5500, 2850 twips
   EXPECT_EQ(text_of(about), L"QV-UPTIME-TIMER - ABOUT");
-  EXPECT_EQ(text_of(about, kTitle1Label), L"QUELVARO");
-  EXPECT_EQ(text_of(about, kTitle3Label), L"QV-UTT");
-  EXPECT_EQ(text_of(about, kTitle2Label), L"QV-UPTIME-TIMER");
-  EXPECT_EQ(text_of(about, kCreatorLabel), L"Created By Zerbold93");
-  EXPECT_EQ(text_of(about, kVersionLabel), L"Version 1.0");
-  EXPECT_EQ(text_of(about, kFreewareLabel), L"Freeware");
-  EXPECT_EQ(text_of(about, kAlwaysOnTopCheckBox), L"Always On Top");
-  EXPECT_EQ(text_of(about, kOkButton), L"OK");
+  const std::pair<int, const wchar_t*> texts[] = {{kTitle1Label, L"QUELVARO"},
+                                                  {kTitle3Label, L"QV-UTT"},
+                                                  {kTitle2Label, L"QV-UPTIME-TIMER"},
+                                                  {kCreatorLabel, L"Created By Zerbold93"},
+                                                  {kVersionLabel, L"Version 1.0"},
+                                                  {kFreewareLabel, L"Freeware"},
+                                                  {kOkButton, L"OK"},
+                                                  {kAlwaysOnTopCheckBox, L"Always On Top"}};
+  for (const auto& [id, text] : texts) EXPECT_EQ(text_of(about, id), text);
   EXPECT_EQ(check_state(about, kAlwaysOnTopCheckBox), BST_CHECKED);
-
-  EXPECT_EQ(focus_of(about), GetDlgItem(about, kOkButton));
-  EXPECT_EQ(GetWindow(about, GW_OWNER), program.main_window());
-  EXPECT_FALSE(IsWindowEnabled(program.main_window()));
+  EXPECT_EQ(GetWindow(about, GW_OWNER), main);
+  EXPECT_FALSE(IsWindowEnabled(main));
   EXPECT_TRUE(GetWindowLongW(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-}
+  check_dpi_round_trip(program, about, "about-window");
 
-TEST(AboutWindow, UncheckedChoiceIsStoredAndTakesEffectAtTheNextStart) {
-  Program program(test_name());
-  program.start();
-  HWND about = program.open_about();
-  click(about, kAlwaysOnTopCheckBox);
-  EXPECT_EQ(check_state(program.main_window(), main_window::kAlwaysOnTopCheckBox), BST_UNCHECKED);
-  ASSERT_TRUE(program.press_about_ok(about));
-  EXPECT_TRUE(IsWindowEnabled(program.main_window()));
-  EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"0");
-  EXPECT_EQ(program.stored(L"ABOUT_Left"), L"1000");
-  EXPECT_EQ(program.stored(L"ABOUT_Top"), L"1000");
+  // While it is open the uptime goes on, and the keeper leaves it above the
+  // main window, in the foreground, with the focus.
+  ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == about; }));
+  program.uptime_ticks(60);
+  pump_messages_for(1500);
+  EXPECT_TRUE(program.shows_sent_ticks()) << text_of(main, main_window::kUptimeLabel);
+  EXPECT_EQ(GetNextWindow(about, GW_HWNDPREV), nullptr);
+  EXPECT_EQ(GetForegroundWindow(), about);
+  EXPECT_EQ(focus_of(about), GetDlgItem(about, kOkButton));
 
-  {
-    const OtherProgramWindow other;  // this run's keeper goes on regardless
-    EXPECT_TRUE(eventually([&] { return is_topmost(program.main_window()); }, 2500));
-  }
-  program.close();
-
-  program.start();
-  const OtherProgramWindow other;
-  pump_messages_for(2500);
-  EXPECT_FALSE(is_topmost(program.main_window()));
-  EXPECT_TRUE(is_topmost(other.window()));
-}
-
-TEST(AboutWindow, TheCloseBoxSavesWhatOkSavesAndGrayedStaysGrayed) {
-  Program program(test_name());
-  program.store(L"AlwaysOnTop_TICKBOX", L"2");
-  program.start();
-
-  HWND about = program.open_about();
-  EXPECT_EQ(check_state(about, kAlwaysOnTopCheckBox), BST_INDETERMINATE);
-  SetWindowPos(about, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  ASSERT_TRUE(program.press_about_ok(about));
-  const auto after_ok = program.stored_keys();
-  EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"2");
-  EXPECT_EQ(program.stored(L"ABOUT_Left"), L"2250");
-  EXPECT_EQ(program.stored(L"ABOUT_Top"), L"1350");
-
-  program.store(L"ABOUT_Left", L"1000");
-  program.store(L"ABOUT_Top", L"1000");
-  program.store(L"AlwaysOnTop_TICKBOX", L"2");
-  about = program.open_about();
-  SetWindowPos(about, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(program.about_window_gone());
-  EXPECT_EQ(program.stored_keys(), after_ok);
-  EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"2");
-  EXPECT_EQ(program.stored(L"ABOUT_Left"), L"2250");
-  EXPECT_EQ(program.stored(L"ABOUT_Top"), L"1350");
-}
-
-TEST(AboutWindow, CreatorLineRevealsTheAddressUntilTheWindowCloses) {
-  Program program(test_name());
-  program.start();
-  HWND about = program.open_about();
   double_click(about, kCreatorLabel);
   EXPECT_TRUE(
       eventually([&] { return text_of(about, kCreatorLabel) == L"zerbold93@example.com"; }));
-  ASSERT_TRUE(program.press_about_ok(about));
 
-  about = program.open_about();
-  EXPECT_EQ(text_of(about, kCreatorLabel), L"Created By Zerbold93");
-}
-
-TEST(AboutWindow, OpensWhereItWasLastClosed) {
-  Program program(test_name());
-  program.start();
-  HWND about = program.open_about();
-  SetWindowPos(about, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  ASSERT_TRUE(program.press_about_ok(about));
-
-  about = program.open_about();
-  const RECT frame = frame_of(about);
-  EXPECT_EQ(frame.left, 300);
-  EXPECT_EQ(frame.top, 200);
-}
-
-TEST(AboutWindow, StaysAboveTheMainWindowWithTheFocusWhileTheKeeperRuns) {
-  Program program(test_name());
-  program.start();
-  const HWND about = program.open_about();
-  ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == about; }));
-  pump_messages_for(2500);  // two or more ticks of the keeper
-  EXPECT_TRUE(stands_above(about, program.main_window()));
-  EXPECT_EQ(GetForegroundWindow(), about);
-  EXPECT_EQ(focus_of(about), GetDlgItem(about, kOkButton));
-}
-
-TEST(AboutWindow, TheUptimeGoesOnWhileItIsOpen) {
-  Program program(test_name());
-  program.start();
-  program.open_about();
-  program.uptime_ticks(60);
-  EXPECT_TRUE(program.shows_sent_ticks())
-      << text_of(program.main_window(), main_window::kUptimeLabel);
-}
-
-TEST(AboutWindow, EnterAndEscapeDoNothingTabAndSpaceWorkAltF4Closes) {
-  Program program(test_name());
-  program.start();
-  const HWND about = program.open_about();
+  // Enter and Escape do nothing; Tab and Space reach the check box, which the
+  // main window's box follows; Alt+F4 closes, saving.
   const HWND ok = GetDlgItem(about, kOkButton);
   const HWND box = GetDlgItem(about, kAlwaysOnTopCheckBox);
   press_key(ok, VK_RETURN);
   press_key(ok, VK_ESCAPE);
-  EXPECT_EQ(program.about_window(), about);
-
   press_key(ok, VK_TAB);
   EXPECT_EQ(focus_of(about), box);
   press_key(box, VK_SPACE);
   EXPECT_EQ(check_state(about, kAlwaysOnTopCheckBox), BST_UNCHECKED);
+  EXPECT_EQ(check_state(main, main_window::kAlwaysOnTopCheckBox), BST_UNCHECKED);
   press_key(box, VK_TAB);
   EXPECT_EQ(focus_of(about), ok);
-
+  SetWindowPos(about, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   PostMessageW(about, WM_SYSKEYDOWN, VK_F4, 0x20000001);  // with Alt held
   ASSERT_TRUE(program.about_window_gone());
+  EXPECT_TRUE(IsWindowEnabled(main));
   EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"0");
-}
+  EXPECT_EQ(program.stored(L"ABOUT_Left"), L"4500");
+  EXPECT_EQ(program.stored(L"ABOUT_Top"), L"3000");
 
-TEST(AboutWindow, ClosingTheMainWindowClosesItAndSavesBoth) {
-  Program program(test_name());
-  program.start();
-  program.open_about();
+  // From the keyboard, Alt+Space and Q open it again, where it was closed,
+  // with its first texts. Taken to another DPI by the system, it is still
+  // where the user left it.
+  SetForegroundWindow(main);
+  type_keys({VK_MENU, VK_SPACE});
+  type_keys({'Q'});
+  ASSERT_TRUE(eventually([&] { return (about = program.about_window()) != nullptr; }));
+  EXPECT_EQ(placement_of(about), (Placement{300, 200, 367, 190}));
+  EXPECT_EQ(text_of(about, kCreatorLabel), L"Created By Zerbold93");
+  EXPECT_EQ(check_state(about, kAlwaysOnTopCheckBox), BST_UNCHECKED);
+  program.change_dpi(about, 144, {312, 208, 550, 285});
+  click(about, kOkButton);
+  ASSERT_TRUE(program.about_window_gone());
+  EXPECT_EQ(program.stored_count(), 3u);
+  EXPECT_EQ(program.stored(L"ABOUT_Left"), L"4500");
+  EXPECT_EQ(program.stored(L"ABOUT_Top"), L"3000");
+  EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"0");
+  {  // This run's keeper goes on regardless.
+    const OtherProgramWindow other;
+    EXPECT_TRUE(eventually([&] { return is_topmost(main); }, 2500));
+  }
+
+  // The system menu's command opens it too; closing the main window closes
+  // it first, with its own saving.
+  PostMessageW(main, WM_SYSCOMMAND, main_window::kAboutCommand, 0);
+  ASSERT_TRUE(eventually([&] { return (about = program.about_window()) != nullptr; }));
+  SetWindowPos(about, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   program.close();
-  EXPECT_FALSE(program.running());
   EXPECT_EQ(program.exit_code(), 0u);
-  EXPECT_EQ(program.stored(L"ABOUT_Left"), L"1000");
-  EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"1");
+  EXPECT_EQ(program.stored(L"ABOUT_Left"), L"2250");
   EXPECT_EQ(program.stored(L"MAIN_Left"), L"1000");
+
+  program.start();
+  const OtherProgramWindow other;
+  pump_messages_for(1500);
+  EXPECT_FALSE(is_topmost(program.main_window()));
+  EXPECT_TRUE(is_topmost(other.window));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "e2e/program.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <stdexcept>
+#include <cwchar>
+#include <vector>
 
 #include "windows/control_ids.h"
 
@@ -9,68 +11,34 @@ namespace qvutt::e2e {
 
 namespace {
 
-std::wstring directory_of_this_test() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring directory(path);
-  return directory.substr(0, directory.find_last_of(L"\\/") + 1);
-}
-
-std::wstring temporary_directory() {
-  wchar_t path[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, path);
-  return path;
-}
-
-struct WindowSearch {
-  DWORD process_id;
-  const wchar_t* window_class;
-  HWND found;
-};
-
-BOOL CALLBACK match_window(HWND window, LPARAM lparam) {
-  auto& search = *reinterpret_cast<WindowSearch*>(lparam);
-  DWORD process_id = 0;
-  GetWindowThreadProcessId(window, &process_id);
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (process_id == search.process_id && lstrcmpW(name, search.window_class) == 0 &&
-      IsWindowVisible(window)) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 HWND find_window(DWORD process_id, const wchar_t* window_class) {
-  WindowSearch search{process_id, window_class, nullptr};
-  EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window = FindWindowExW(nullptr, nullptr, window_class, nullptr); window != nullptr;
+       window = FindWindowExW(nullptr, window, window_class, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process_id && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
-Program::Program(const std::wstring& name)
-    : name_(name),
-      executable_(temporary_directory() + name + L".exe"),
-      section_(L"Software\\QV_UTT\\" + name) {
-  RegDeleteTreeW(HKEY_CURRENT_USER, section_.c_str());
-  const std::wstring original = directory_of_this_test() + L"QV-UTT-V1.exe";
-  if (!CopyFileW(original.c_str(), executable_.c_str(), FALSE)) {
-    throw std::runtime_error("cannot copy the program");
+Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::wstring folder(path, std::wcsrchr(path, L'\\') + 1);
+  executable_ = folder + name + L".exe";
+  if (executable_ != folder + L"QV-UTT-V1.exe") {
+    CopyFileW((folder + L"QV-UTT-V1.exe").c_str(), executable_.c_str(), FALSE);
   }
+  RegDeleteTreeW(HKEY_CURRENT_USER, section_.c_str());
 }
 
 Program::~Program() {
-  if (running()) {
-    TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
-  }
-  if (process_.hProcess != nullptr) {
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
-  }
-  DeleteFileW(executable_.c_str());
+  if (exit_code() == STILL_ACTIVE) TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, 5000);
+  CloseHandle(process_.hProcess);
+  CloseHandle(process_.hThread);
   RegDeleteTreeW(HKEY_CURRENT_USER, section_.c_str());
 }
 
@@ -85,54 +53,38 @@ void Program::store_number(const wchar_t* key, DWORD number) {
 
 std::optional<std::wstring> Program::stored(const wchar_t* key) const {
   wchar_t text[256] = {};
-  DWORD bytes = sizeof text - sizeof(wchar_t);
+  DWORD bytes = sizeof text;
   if (RegGetValueW(HKEY_CURRENT_USER, section_.c_str(), key, RRF_RT_REG_SZ, nullptr, text,
                    &bytes) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  return std::wstring(text);
+  return text;
 }
 
-std::vector<std::wstring> Program::stored_keys() const {
-  std::vector<std::wstring> keys;
+DWORD Program::stored_count() const {
   HKEY section = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, section_.c_str(), 0, KEY_READ, &section) != ERROR_SUCCESS) {
-    return keys;
-  }
-  for (DWORD index = 0;; ++index) {
-    wchar_t name[256] = {};
-    DWORD length = 256;
-    if (RegEnumValueW(section, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS) {
-      break;
-    }
-    keys.emplace_back(name);
-  }
+  DWORD values = 0;
+  RegOpenKeyExW(HKEY_CURRENT_USER, section_.c_str(), 0, KEY_READ, &section);
+  RegQueryInfoKeyW(section, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                   nullptr, nullptr, nullptr);
   RegCloseKey(section);
-  return keys;
+  return values;
 }
 
 void Program::start() {
-  if (process_.hProcess != nullptr) {
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
-    process_ = {};
-  }
+  CloseHandle(process_.hProcess);
+  CloseHandle(process_.hThread);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring command = L"\"" + executable_ + L"\"";
-  if (!CreateProcessW(executable_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process_)) {
-    throw std::runtime_error("cannot start the program");
-  }
-  main_window_ = nullptr;
+  CreateProcessW(executable_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                 &startup, &process_);
   ticks_sent_ = 0;
   started_at_ = GetTickCount();
-  const bool shown = eventually([&] {
+  eventually([&] {
     main_window_ = find_window(process_.dwProcessId, kMainWindowClass);
-    return main_window_ != nullptr || !running();
+    return main_window_ != nullptr || exit_code() != STILL_ACTIVE;
   });
-  if (!shown || main_window_ == nullptr) throw std::runtime_error("the main window never showed");
 }
 
 void Program::close() {
@@ -140,22 +92,14 @@ void Program::close() {
   WaitForSingleObject(process_.hProcess, 10000);
 }
 
-bool Program::running() const {
-  return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
 DWORD Program::exit_code() const {
-  DWORD code = STILL_ACTIVE;
+  DWORD code = 0;
   GetExitCodeProcess(process_.hProcess, &code);
   return code;
 }
 
 HWND Program::about_window() const {
   return find_window(process_.dwProcessId, kAboutWindowClass);
-}
-
-bool Program::about_window_gone() const {
-  return eventually([&] { return about_window() == nullptr; });
 }
 
 HWND Program::open_about() const {
@@ -165,22 +109,19 @@ HWND Program::open_about() const {
   return about;
 }
 
-bool Program::press_about_ok(HWND about) const {
-  click(about, about_window::kOkButton);
-  return about_window_gone();
+bool Program::about_window_gone() const {
+  return eventually([&] { return about_window() == nullptr; });
 }
 
 void Program::uptime_ticks(long count) {
   // Posted in batches, far quicker than a round trip a tick; each batch is
   // done once the display shows it, and the queue never holds more than one.
-  constexpr long kBatch = 5000;
-  while (count > 0) {
-    const long batch = count < kBatch ? count : kBatch;
+  for (long batch = 0; count > 0; count -= batch) {
+    batch = std::min(count, 5000L);
     for (long i = 0; i < batch; ++i) {
       PostMessageW(main_window_, WM_TIMER, main_window::kUptimeTimer, 0);
     }
     ticks_sent_ += batch;
-    count -= batch;
     eventually([&] { return shows_sent_ticks(); }, 60000);
   }
 }
@@ -188,10 +129,35 @@ void Program::uptime_ticks(long count) {
 bool Program::shows_sent_ticks() const {
   const long real_ticks_at_most = static_cast<long>((GetTickCount() - started_at_) / 1000) + 1;
   const std::wstring shown = text_of(main_window_, main_window::kUptimeLabel);
-  for (long extra = 0; extra <= real_ticks_at_most; ++extra) {
-    if (shown == clock_text(ticks_sent_ + extra)) return true;
+  for (long ticks = ticks_sent_; ticks <= ticks_sent_ + real_ticks_at_most; ++ticks) {
+    wchar_t expected[16];
+    const long seconds = ticks % 86400;
+    swprintf(expected, 16, L"%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    if (shown == expected) return true;
   }
   return false;
+}
+
+void Program::change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const {
+  const RECT rect{suggested[0], suggested[1], suggested[0] + suggested[2],
+                  suggested[1] + suggested[3]};
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
+  WriteProcessMemory(process_.hProcess, remote, &rect, sizeof rect, nullptr);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
+               reinterpret_cast<LPARAM>(remote));
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+}
+
+OtherProgramWindow::OtherProgramWindow()
+    : window(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"Other program",
+                             WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300, 300, 120, nullptr, nullptr,
+                             nullptr, nullptr)),
+      text_field(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 10, 260, 24, window,
+                                 nullptr, nullptr, nullptr)) {
+  SetForegroundWindow(window);
+  SetFocus(text_field);
+  pump_messages_for(100);
 }
 
 void double_click(HWND window, int id) {
@@ -202,9 +168,21 @@ void click(HWND window, int id) {
   SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
 }
 
-std::wstring text_of(HWND control) {
+void type_keys(std::initializer_list<WORD> held_together) {
+  std::vector<INPUT> keys;
+  for (const DWORD flags : {0UL, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
+    for (const WORD key : held_together) {
+      keys.push_back({INPUT_KEYBOARD, {}});
+      keys.back().ki = {key, 0, flags, 0, 0};
+    }
+  }
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  pump_messages_for(200);
+}
+
+std::wstring text_of(HWND window) {
   wchar_t text[256] = {};
-  SendMessageTimeoutW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+  SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
                       nullptr);
   return text;
 }
@@ -213,10 +191,10 @@ std::wstring text_of(HWND window, int id) {
   return text_of(GetDlgItem(window, id));
 }
 
-RECT frame_of(HWND window) {
+Placement placement_of(HWND window) {
   RECT frame{};
   GetWindowRect(window, &frame);
-  return frame;
+  return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
 }
 
 bool is_topmost(HWND window) {
@@ -244,13 +222,6 @@ void pump_messages_for(DWORD milliseconds) {
     }
     Sleep(5);
   } while (GetTickCount() - start < milliseconds);
-}
-
-std::wstring clock_text(long seconds) {
-  seconds %= 86400;
-  wchar_t text[16];
-  swprintf(text, 16, L"%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-  return text;
 }
 
 }  // namespace qvutt::e2e

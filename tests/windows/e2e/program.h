@@ -1,20 +1,23 @@
 // The real QV-UTT program, started and driven from outside as the system and
-// the user would: window messages, timer messages and the registry. Each
-// instance runs a copy named after the test, so every test has a settings
-// section of its own, cleared before and after.
+// the user would: window messages, timer messages, keys and the registry.
+// Its settings section is cleared before and after.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace qvutt::e2e {
 
+// Left, top, width and height of a window's frame, in pixels.
+using Placement = std::array<LONG, 4>;
+
 class Program {
  public:
-  explicit Program(const std::wstring& name);
+  // The program under its own name, or a copy of it under another.
+  explicit Program(const std::wstring& name = L"QV-UTT-V1");
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -23,34 +26,34 @@ class Program {
   void store(const wchar_t* key, const std::wstring& text);
   void store_number(const wchar_t* key, DWORD number);  // a REG_DWORD, not text
   std::optional<std::wstring> stored(const wchar_t* key) const;
-  std::vector<std::wstring> stored_keys() const;
+  DWORD stored_count() const;
 
-  // Starts the program and waits for its main window to show.
+  // Starts the program and waits for its main window to show (null if it never does).
   void start();
   // Closes the main window as its close box would, and waits for the end.
   void close();
-  bool running() const;
   DWORD exit_code() const;
-
   HWND main_window() const { return main_window_; }
   HANDLE process() const { return process_.hProcess; }
+
+  HWND about_window() const;
   // Double-clicks the logo and waits for the About window; null if none comes.
   HWND open_about() const;
-  // Clicks its OK button and waits for it to go; false if it stays.
-  bool press_about_ok(HWND about) const;
-  HWND about_window() const;
   // Waits a few seconds for the About window to go; false if it stays.
   bool about_window_gone() const;
 
-  // Ticks of the uptime timer, as the system sends them; returns once the
-  // display has taken them all in.
+  // Ticks of the uptime timer, posted as the system posts them; returns once
+  // the display has taken them all in.
   void uptime_ticks(long count);
   // Whether the display shows the ticks sent since the start, plus no more
   // real ones than the timer can have added meanwhile.
   bool shows_sent_ticks() const;
 
+  // WM_DPICHANGED as the system sends it. Wine does not carry its rectangle
+  // across processes, so it goes into the program's own memory.
+  void change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const;
+
  private:
-  std::wstring name_;
   std::wstring executable_;
   std::wstring section_;
   PROCESS_INFORMATION process_{};
@@ -59,17 +62,25 @@ class Program {
   DWORD started_at_ = 0;
 };
 
+// An always-on-top window of another program, as far as QV-UTT can tell,
+// in the foreground with the focus in its text field.
+struct OtherProgramWindow {
+  OtherProgramWindow();
+  ~OtherProgramWindow() { DestroyWindow(window); }
+  HWND window;
+  HWND text_field;
+};
+
 // Small things tests do and say of windows.
 void double_click(HWND window, int id);
 void click(HWND window, int id);
-std::wstring text_of(HWND control);
+void type_keys(std::initializer_list<WORD> held_together);  // to the focused window
+std::wstring text_of(HWND window);
 std::wstring text_of(HWND window, int id);
-RECT frame_of(HWND window);
+Placement placement_of(HWND window);
 bool is_topmost(HWND window);
 UINT check_state(HWND window, int id);
-// The focused window of the thread that owns window.
-HWND focus_of(HWND window);
-// Pumps this thread's messages for a while.
+HWND focus_of(HWND window);  // the focus of the thread that owns window
 void pump_messages_for(DWORD milliseconds);
 // Waits, pumping messages, until condition holds; false if it never did.
 template <typename Condition>
@@ -81,8 +92,5 @@ bool eventually(Condition condition, DWORD milliseconds = 5000) {
   }
   return true;
 }
-
-// The display for a count of seconds, as hh:mm:ss.
-std::wstring clock_text(long seconds);
 
 }  // namespace qvutt::e2e

@@ -1,79 +1,65 @@
 // The topmost keeper, against a window of another program.
 #include <gtest/gtest.h>
 
-#include "e2e/other_program_window.h"
 #include "e2e/program.h"
-#include "e2e/test_names.h"
 #include "windows/control_ids.h"
 
 namespace qvutt::e2e {
 namespace {
 
-using namespace main_window;
-
-void keeper_tick(const Program& program) {
-  SendMessageW(program.main_window(), WM_TIMER, kAlwaysOnTopTimer, 0);
-}
-
-TEST(TopmostKeeper, LeavesTheZOrderAloneWhileTheMainWindowHasTheForeground) {
-  Program program(test_name());
+TEST(TopmostKeeper, KeepsTheMainWindowAboveEveryOtherWithoutTakingTheKeyboard) {
+  Program program;
   program.start();
   const HWND main = program.main_window();
+  const auto keeper_tick = [&] { SendMessageW(main, WM_TIMER, main_window::kAlwaysOnTopTimer, 0); };
+
+  // While the main window has the foreground, a tick leaves the z-order alone.
   SetForegroundWindow(main);
   ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == main; }));
   const HWND above = GetWindow(main, GW_HWNDPREV);
-  keeper_tick(program);
+  keeper_tick();
   EXPECT_FALSE(is_topmost(main));
   EXPECT_EQ(GetWindow(main, GW_HWNDPREV), above);
-}
 
-TEST(TopmostKeeper, DemotesTheForegroundWindowWithoutTakingItsFocus) {
-  Program program(test_name());
-  program.start();
-  const HWND main = program.main_window();
+  // Another program's always-on-top window in the foreground is demoted
+  // within a second, and keeps the keyboard.
   const OtherProgramWindow other;
-  ASSERT_EQ(GetForegroundWindow(), other.window());
-  ASSERT_TRUE(is_topmost(other.window()));
-
-  // The program's own timer does it within a second.
+  ASSERT_TRUE(is_topmost(other.window));
   EXPECT_TRUE(eventually([&] { return is_topmost(main); }, 2500));
-  EXPECT_FALSE(is_topmost(other.window()));
-  EXPECT_EQ(GetForegroundWindow(), other.window());
-  EXPECT_EQ(GetFocus(), other.text_field());
+  EXPECT_FALSE(is_topmost(other.window));
+  EXPECT_EQ(GetForegroundWindow(), other.window);
+  type_keys({'Q'});
+  EXPECT_EQ(text_of(other.text_field), L"q");
 
-  other.type_key('Q');
-  EXPECT_EQ(other.typed_text(), L"q");
-}
-
-TEST(TopmostKeeper, TakesTheTopAgainFromAWindowThatTookIt) {
-  Program program(test_name());
-  program.start();
-  const HWND main = program.main_window();
-  const OtherProgramWindow other;
-  keeper_tick(program);
-  ASSERT_TRUE(is_topmost(main));
-
-  SetWindowPos(other.window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ASSERT_EQ(GetWindow(main, GW_HWNDPREV), other.window());
-  keeper_tick(program);
-  EXPECT_FALSE(is_topmost(other.window()));
+  // Made topmost again, it is demoted again at the next tick.
+  SetWindowPos(other.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ASSERT_EQ(GetWindow(main, GW_HWNDPREV), other.window);
+  keeper_tick();
+  EXPECT_FALSE(is_topmost(other.window));
   EXPECT_EQ(GetWindow(main, GW_HWNDPREV), nullptr);
 }
 
-class KeeperOff : public testing::TestWithParam<const wchar_t*> {};
-
-TEST_P(KeeperOff, NeverTouchesAnyWindow) {
-  Program program(test_name());
-  program.store(L"AlwaysOnTop_TICKBOX", GetParam());
+TEST(TopmostKeeper, AStoredGrayedChoiceLeavesItOffAndIsWrittenBackUnchanged) {
+  Program program;
+  program.store(L"AlwaysOnTop_TICKBOX", L"2");
   program.start();
   const OtherProgramWindow other;
-  pump_messages_for(2500);
+  pump_messages_for(1500);
   EXPECT_FALSE(is_topmost(program.main_window()));
-  EXPECT_TRUE(is_topmost(other.window()));
-  EXPECT_EQ(GetForegroundWindow(), other.window());
-}
+  EXPECT_TRUE(is_topmost(other.window));
+  EXPECT_EQ(GetForegroundWindow(), other.window);
 
-INSTANTIATE_TEST_SUITE_P(StoredChoice, KeeperOff, testing::Values(L"0", L"2"));
+  // The About window's close box saves its place and the untouched choice.
+  const HWND about = program.open_about();
+  EXPECT_EQ(check_state(about, about_window::kAlwaysOnTopCheckBox), BST_INDETERMINATE);
+  SetWindowPos(about, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(program.about_window_gone());
+  EXPECT_EQ(program.stored_count(), 3u);
+  EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), L"2");
+  EXPECT_EQ(program.stored(L"ABOUT_Left"), L"2250");
+  EXPECT_EQ(program.stored(L"ABOUT_Top"), L"1350");
+}
 
 }  // namespace
 }  // namespace qvutt::e2e

@@ -1,0 +1,30 @@
+// What a window looks like, against reference pictures kept in the
+// repository (references/, PPM). With QVUTT_REFRESH_PICTURES=1 in the
+// environment the captures replace the references instead, on purpose: look
+// at the new pictures before committing them.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "e2e/program.h"
+
+namespace qvutt::e2e {
+
+// Whether the window's client area, once painted, matches the reference
+// within a small tolerance on each colour channel. The inside of the control
+// ignored (a display that changes every second) is not compared; its border
+// is. A capture that differs is saved in the working folder, for a look.
+testing::AssertionResult looks_like(HWND window, const std::string& reference,
+                                    HWND ignored = nullptr);
+
+// Takes the window to 144 dots per inch and back, as the system does when it
+// crosses to a monitor of another scale and returns: it takes each suggested
+// rectangle and looks like reference-144dpi, then reference-96dpi again.
+void check_dpi_round_trip(const Program& program, HWND window, const std::string& reference,
+                          HWND ignored = nullptr);
+
+}  // namespace qvutt::e2e
