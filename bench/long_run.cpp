@@ -39,15 +39,16 @@ void print(const char* when, const Footprint& footprint) {
 // Opens the About window, takes both windows to 144 dpi and back (each time
 // their fonts are made anew and the old ones released), and presses OK.
 bool about_cycle(const qvutt::e2e::Program& program) {
-  const HWND about = program.open_about();
+  qvutt::e2e::double_click(program.main_window(), qvutt::main_window::kLogoPicture);
+  const HWND about = program.about_window();
   if (about == nullptr) return false;
   for (const HWND window : {program.main_window(), about}) {
     const qvutt::e2e::Placement at_96 = qvutt::e2e::placement_of(window);
     program.change_dpi(window, 144, {at_96[0], at_96[1], at_96[2] * 3 / 2, at_96[3] * 3 / 2});
     program.change_dpi(window, 96, at_96);
   }
-  qvutt::e2e::click(about, qvutt::about_window::kOkButton);
-  return program.about_window_gone();
+  SendDlgItemMessageW(about, qvutt::about_window::kOkButton, BM_CLICK, 0, 0);
+  return program.about_window(false) == nullptr;
 }
 
 }  // namespace

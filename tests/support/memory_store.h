@@ -2,7 +2,6 @@
 #pragma once
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,6 @@ class MemoryStore : public SettingsStore {
  public:
   std::optional<SettingText> get(std::string_view key, std::string_view default_text) override {
     accesses.push_back("get " + std::string(key));
-    if (non_text_keys.count(std::string(key)) != 0) return std::nullopt;
     const auto value = values.find(std::string(key));
     return SettingText(value != values.end() ? std::string_view(value->second) : default_text);
   }
@@ -25,7 +23,6 @@ class MemoryStore : public SettingsStore {
   }
 
   std::map<std::string, std::string> values;
-  std::set<std::string> non_text_keys;
   std::vector<std::string> accesses;
 };
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <vector>
+#include <iterator>
 
 namespace qvutt::e2e {
 
@@ -11,28 +11,25 @@ namespace {
 // Antialiased edges may differ by a shade; a wrong colour is far off.
 constexpr int kTolerance = 24;
 
-struct Picture {
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;  // rows top down
-};
-
-Picture capture_client_area(HWND window) {
+// The client area as the bytes of a PPM file, the plainest picture format: a
+// short text header, then red, green and blue for each pixel, rows top down.
+std::string capture_client_area(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
-  Picture picture{client.right, client.bottom, {}};
   BITMAPINFO info{};
   info.bmiHeader = {
-      sizeof info.bmiHeader, picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+      sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   const HDC window_dc = GetDC(window);
   const HDC memory = CreateCompatibleDC(window_dc);
   void* bits = nullptr;
   const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   const HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, picture.width, picture.height, window_dc, 0, 0, SRCCOPY);
-  const auto* bgrx = static_cast<const unsigned char*>(bits);
-  for (int i = 0; i < picture.width * picture.height; ++i) {
-    picture.rgb.insert(picture.rgb.end(), {bgrx[4 * i + 2], bgrx[4 * i + 1], bgrx[4 * i]});
+  BitBlt(memory, 0, 0, client.right, client.bottom, window_dc, 0, 0, SRCCOPY);
+  std::string picture =
+      "P6\n" + std::to_string(client.right) + " " + std::to_string(client.bottom) + "\n255\n";
+  const auto* bgrx = static_cast<const char*>(bits);
+  for (LONG i = 0; i < client.right * client.bottom; ++i) {
+    picture.append({bgrx[4 * i + 2], bgrx[4 * i + 1], bgrx[4 * i]});
   }
   SelectObject(memory, previous);
   DeleteObject(bitmap);
@@ -41,35 +38,21 @@ Picture capture_client_area(HWND window) {
   return picture;
 }
 
-// PPM, the plainest picture format: a short text header, then the bytes.
-Picture read_picture(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  Picture picture;
-  file.ignore(2) >> picture.width >> picture.height;
-  file.ignore(5);  // " 255\n"
-  picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
-  file.read(reinterpret_cast<char*>(picture.rgb.data()),
-            static_cast<std::streamsize>(picture.rgb.size()));
-  return picture;
-}
-
-void write_picture(const std::string& path, const Picture& picture) {
-  std::ofstream file(path, std::ios::binary);
-  file << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
-  file.write(reinterpret_cast<const char*>(picture.rgb.data()),
-             static_cast<std::streamsize>(picture.rgb.size()));
-}
-
 // How many colour values of actual are off, outside skipped; -1 for another size.
-long differences(const Picture& actual, const Picture& expected, const RECT& skipped) {
-  if (actual.width != expected.width || actual.height != expected.height) return -1;
+long differences(const std::string& actual, const std::string& expected, HWND window,
+                 const RECT& skipped) {
+  const std::size_t header = actual.find("255\n") + 4;
+  if (actual.compare(0, header, expected, 0, header) != 0 || actual.size() != expected.size()) {
+    return -1;
+  }
+  RECT client{};
+  GetClientRect(window, &client);
   long differing = 0;
-  for (std::size_t i = 0; i < actual.rgb.size(); ++i) {
-    const POINT pixel{static_cast<LONG>(i / 3) % actual.width,
-                      static_cast<LONG>(i / 3) / actual.width};
-    if (std::abs(actual.rgb[i] - expected.rgb[i]) > kTolerance && !PtInRect(&skipped, pixel)) {
-      ++differing;
-    }
+  for (std::size_t i = header; i < actual.size(); ++i) {
+    const auto pixel = static_cast<LONG>((i - header) / 3);
+    differing += std::abs(static_cast<unsigned char>(actual[i]) -
+                          static_cast<unsigned char>(expected[i])) > kTolerance &&
+                 !PtInRect(&skipped, {pixel % client.right, pixel / client.right});
   }
   return differing;
 }
@@ -80,27 +63,26 @@ testing::AssertionResult looks_like(HWND window, const std::string& reference, H
   const std::string path = std::string(QVUTT_REFERENCE_PICTURES) + "/" + reference + ".ppm";
   if (std::getenv("QVUTT_REFRESH_PICTURES") != nullptr) {
     pump_messages_for(500);
-    write_picture(path, capture_client_area(window));
+    std::ofstream(path, std::ios::binary) << capture_client_area(window);
     return testing::AssertionSuccess();
   }
-  const Picture expected = read_picture(path);
+  std::ifstream file(path, std::ios::binary);
+  const std::string expected{std::istreambuf_iterator<char>(file), {}};
   RECT skipped{};
-  if (ignored != nullptr) {
-    GetWindowRect(ignored, &skipped);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&skipped), 2);
-    InflateRect(&skipped, -1, -1);
-  }
-  Picture actual;
+  GetWindowRect(ignored, &skipped);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&skipped), 2);
+  InflateRect(&skipped, -1, -1);
+  std::string actual;
   long differing = 0;
   // Painting follows the message that changed the window: a second's grace.
   eventually(
       [&] {
         actual = capture_client_area(window);
-        return (differing = differences(actual, expected, skipped)) == 0;
+        return (differing = differences(actual, expected, window, skipped)) == 0;
       },
       1000);
   if (differing == 0) return testing::AssertionSuccess();
-  write_picture(reference + ".actual.ppm", actual);
+  std::ofstream(reference + ".actual.ppm", std::ios::binary) << actual;
   return testing::AssertionFailure() << reference << ": " << differing
                                      << " colour values differ (-1: the size); the capture is "
                                      << reference << ".actual.ppm in the working folder";

@@ -1,4 +1,5 @@
-// The uptime window, started for real under fresh or prepared settings.
+// The uptime window and its topmost keeper, started for real under fresh or
+// prepared settings, with a window of another program about.
 #include <gtest/gtest.h>
 
 #include "e2e/looks.h"
@@ -10,22 +11,32 @@ namespace {
 
 using namespace main_window;
 
-TEST(MainWindow, FreshUserSeesItCountAndChangeDpiAndItSavesItsPlace) {
+TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   Program program;
   program.start();
   const DWORD started = GetTickCount();
   const HWND main = program.main_window();
+  SetForegroundWindow(main);
   EXPECT_EQ(text_of(main, kUptimeLabel), L"00:00:00");
-  EXPECT_EQ(text_of(main, kDaysTotalLabel), L"0");
   EXPECT_EQ(placement_of(main), (Placement{67, 67, 238, 76}));  // 1000, 1000, 3570, 1140 twips
-  EXPECT_EQ(text_of(main), L"QV-UPTIME-TIMER - QV-UTT");
   EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-  EXPECT_EQ(check_state(main, kAlwaysOnTopCheckBox), BST_CHECKED);
 
-  // Real ticks: the first a second after the start, then one a second.
+  // Real ticks: the first a second after the start, then one a second. The
+  // keeper leaves a main window that has the foreground where it is.
   for (const auto& [shown, seconds] : {std::pair{L"00:00:01", 1.0}, {L"00:00:03", 3.0}}) {
     eventually([&] { return text_of(main, kUptimeLabel) == shown; });
     EXPECT_NEAR((GetTickCount() - started) / 1000.0, seconds, 0.7) << shown;
+  }
+  EXPECT_FALSE(is_topmost(main));
+
+  // Another program's always-on-top window in the foreground is demoted
+  // within a second, and keeps the foreground and the keyboard.
+  {
+    const OtherProgramWindow other;
+    EXPECT_TRUE(eventually([&] { return is_topmost(main); }, 2500));
+    EXPECT_FALSE(is_topmost(other.window));
+    EXPECT_EQ(GetForegroundWindow(), other.window);
+    EXPECT_EQ(GetFocus(), other.text_field);
   }
 
   check_dpi_round_trip(program, main, "main-window", GetDlgItem(main, kUptimeLabel));
@@ -39,53 +50,51 @@ TEST(MainWindow, FreshUserSeesItCountAndChangeDpiAndItSavesItsPlace) {
 
   program.close();
   EXPECT_EQ(program.exit_code(), 0u);
-  EXPECT_EQ(program.stored_count(), 2u);
-  EXPECT_EQ(program.stored(L"MAIN_Left"), L"1000");
-  EXPECT_EQ(program.stored(L"MAIN_Top"), L"1000");
+  EXPECT_EQ(program.stored(), (Settings{{L"MAIN_Left", L"1000"}, {L"MAIN_Top", L"1000"}}));
 }
 
 TEST(MainWindow, OpensWhereItWasStoredAndTakesDefaultsForWhatIsCorrupt) {
+  // Wholly off screen, it opens on the nearest monitor.
   Program program;
-  program.store(L"MAIN_Left", L"left");
-  program.store(L"MAIN_Top", L"");
-  program.store_number(L"MAIN_Width", 4000);
-  program.store(L"MAIN_Height", std::wstring(3000, L'7'));
-  program.store(L"AlwaysOnTop_TICKBOX", L"7");
-  program.start();
-  EXPECT_EQ(placement_of(program.main_window()), (Placement{67, 67, 238, 76}));
-  EXPECT_EQ(check_state(program.main_window(), kAlwaysOnTopCheckBox), BST_CHECKED);
-  program.close();
-  EXPECT_EQ(program.exit_code(), 0u);
-
-  // Wholly off screen, it opens on the nearest monitor, and saves where it stands.
   program.store(L"MAIN_Left", L"-150000");
-  program.store(L"MAIN_Top", L"NaN");
-  program.store(L"MAIN_Width", L"99999999999999999999999999999999999999999");
+  const DWORD seventeen = 0x00370031;  // "17" in UTF-16, as a number: not text
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\QV_UTT\\QV-UTT-V1", L"MAIN_Top", REG_DWORD,
+                  &seventeen, sizeof seventeen);
+  program.store(L"MAIN_Width", std::wstring(3000, L'7'));
   program.store(L"MAIN_Height", L"2835");
-  program.store_number(L"AlwaysOnTop_TICKBOX", 0);
+  program.store(L"AlwaysOnTop_TICKBOX", L"2");
   program.start();
   HWND main = program.main_window();
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_EQ(placement_of(main), (Placement{work.left, 67, 238, 189}));
-  // Taller, it uncovers the check box, which a click toggles.
+
+  // Taller, it uncovers the check box: grayed, the keeper stays off, and a
+  // click checks it and the next unchecks it.
   EXPECT_EQ(text_of(main, kAlwaysOnTopCheckBox), L"Always On Top");
-  RECT box{};
-  RECT client{};
-  GetWindowRect(GetDlgItem(main, kAlwaysOnTopCheckBox), &box);
-  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&box), 2);
-  GetClientRect(main, &client);
-  EXPECT_LE(box.bottom, client.bottom);
-  for (const UINT expected : {BST_CHECKED, BST_UNCHECKED, BST_CHECKED}) {
-    EXPECT_EQ(check_state(main, kAlwaysOnTopCheckBox), expected);
-    click(main, kAlwaysOnTopCheckBox);
+  for (const UINT expected : {BST_INDETERMINATE, BST_CHECKED, BST_UNCHECKED}) {
+    EXPECT_EQ(IsDlgButtonChecked(main, kAlwaysOnTopCheckBox), expected);
+    SendDlgItemMessageW(main, kAlwaysOnTopCheckBox, BM_CLICK, 0, 0);
   }
+  const OtherProgramWindow other;
+  pump_messages_for(1500);
+  EXPECT_TRUE(is_topmost(other.window));
+
+  // The About window's close box saves its place and the stored choice.
+  double_click(main, kLogoPicture);
+  const HWND about = program.about_window();
+  EXPECT_EQ(IsDlgButtonChecked(about, about_window::kAlwaysOnTopCheckBox), BST_INDETERMINATE);
+  SetWindowPos(about, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_EQ(program.about_window(false), nullptr);
   program.close();
-  EXPECT_EQ(program.stored(L"MAIN_Left"), std::to_wstring(work.left * 15));
-  EXPECT_EQ(program.stored(L"AlwaysOnTop_TICKBOX"), std::nullopt);  // still the number
+  EXPECT_EQ(program.stored()[L"AlwaysOnTop_TICKBOX"], L"2");
+  EXPECT_EQ(program.stored()[L"ABOUT_Left"], L"2250");
+  EXPECT_EQ(program.stored()[L"ABOUT_Top"], L"1350");
+  EXPECT_EQ(program.stored()[L"MAIN_Left"], std::to_wstring(work.left * 15));
 
   // Partly off screen it opens where it was; moved, it saves where it stands,
-  // at the end of the session too, and opens there next time.
+  // at the end of the session as at a close.
   program.store(L"MAIN_Left", L"-600");
   program.start();
   main = program.main_window();
@@ -93,17 +102,12 @@ TEST(MainWindow, OpensWhereItWasStoredAndTakesDefaultsForWhatIsCorrupt) {
   SetWindowPos(main, nullptr, 90, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_TRUE(SendMessageW(main, WM_QUERYENDSESSION, 0, 0));
   SendMessageW(main, WM_ENDSESSION, TRUE, 0);
-  EXPECT_EQ(program.stored(L"MAIN_Left"), L"1350");
-  EXPECT_EQ(program.stored(L"MAIN_Top"), L"900");
-  SetWindowPos(main, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(program.stored()[L"MAIN_Left"], L"1350");
+  EXPECT_EQ(program.stored()[L"MAIN_Top"], L"900");
   program.close();
-  program.start();
-  EXPECT_EQ(placement_of(program.main_window()), (Placement{200, 150, 238, 189}));
-}
 
-TEST(MainWindow, ACopyUnderAnotherNameKeepsItsOwnSettingsAtTheScreensDpi) {
-  Program original;
-  original.store(L"MAIN_Left", L"4500");
+  // A copy under another name starts from the defaults: at 144 dpi, one and
+  // a half times the pixels.
   Program copy(L"QV-UTT-copy");
   DWORD dpi = 144;
   const wchar_t desktop[] = L"Control Panel\\Desktop";
@@ -111,8 +115,6 @@ TEST(MainWindow, ACopyUnderAnotherNameKeepsItsOwnSettingsAtTheScreensDpi) {
   copy.start();
   RegDeleteKeyValueW(HKEY_CURRENT_USER, desktop, L"LogPixels");
   EXPECT_EQ(placement_of(copy.main_window()), (Placement{100, 100, 357, 114}));
-  copy.close();
-  EXPECT_EQ(copy.stored(L"MAIN_Left"), L"1000");
 }
 
 }  // namespace

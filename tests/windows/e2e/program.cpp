@@ -3,25 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
-#include <vector>
 
 #include "windows/control_ids.h"
 
 namespace qvutt::e2e {
-
-namespace {
-
-HWND find_window(DWORD process_id, const wchar_t* window_class) {
-  for (HWND window = FindWindowExW(nullptr, nullptr, window_class, nullptr); window != nullptr;
-       window = FindWindowExW(nullptr, window, window_class, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == process_id && IsWindowVisible(window)) return window;
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
   wchar_t path[MAX_PATH] = {};
@@ -47,28 +32,21 @@ void Program::store(const wchar_t* key, const std::wstring& text) {
                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
-void Program::store_number(const wchar_t* key, DWORD number) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, section_.c_str(), key, REG_DWORD, &number, sizeof number);
-}
-
-std::optional<std::wstring> Program::stored(const wchar_t* key) const {
-  wchar_t text[256] = {};
-  DWORD bytes = sizeof text;
-  if (RegGetValueW(HKEY_CURRENT_USER, section_.c_str(), key, RRF_RT_REG_SZ, nullptr, text,
-                   &bytes) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  return text;
-}
-
-DWORD Program::stored_count() const {
+Settings Program::stored() const {
+  Settings settings;
   HKEY section = nullptr;
-  DWORD values = 0;
   RegOpenKeyExW(HKEY_CURRENT_USER, section_.c_str(), 0, KEY_READ, &section);
-  RegQueryInfoKeyW(section, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
-                   nullptr, nullptr, nullptr);
+  wchar_t name[64];
+  wchar_t text[4096];
+  DWORD type = 0;
+  for (DWORD i = 0, length = 64, bytes = sizeof text;
+       RegEnumValueW(section, i, name, &length, nullptr, &type, reinterpret_cast<BYTE*>(text),
+                     &bytes) == ERROR_SUCCESS;
+       ++i, length = 64, bytes = sizeof text) {
+    settings[name] = type == REG_SZ ? std::wstring(text, wcsnlen(text, bytes / 2)) : L"?";
+  }
   RegCloseKey(section);
-  return values;
+  return settings;
 }
 
 void Program::start() {
@@ -82,8 +60,8 @@ void Program::start() {
   ticks_sent_ = 0;
   started_at_ = GetTickCount();
   eventually([&] {
-    main_window_ = find_window(process_.dwProcessId, kMainWindowClass);
-    return main_window_ != nullptr || exit_code() != STILL_ACTIVE;
+    main_window_ = FindWindowW(kMainWindowClass, nullptr);
+    return IsWindowVisible(main_window_) || exit_code() != STILL_ACTIVE;
   });
 }
 
@@ -98,19 +76,13 @@ DWORD Program::exit_code() const {
   return code;
 }
 
-HWND Program::about_window() const {
-  return find_window(process_.dwProcessId, kAboutWindowClass);
-}
-
-HWND Program::open_about() const {
-  double_click(main_window_, main_window::kLogoPicture);
+HWND Program::about_window(bool shown) const {
   HWND about = nullptr;
-  eventually([&] { return (about = about_window()) != nullptr; });
-  return about;
-}
-
-bool Program::about_window_gone() const {
-  return eventually([&] { return about_window() == nullptr; });
+  eventually([&] {
+    about = FindWindowW(kAboutWindowClass, nullptr);
+    return (IsWindowVisible(about) != FALSE) == shown;
+  });
+  return IsWindowVisible(about) ? about : nullptr;
 }
 
 void Program::uptime_ticks(long count) {
@@ -164,31 +136,11 @@ void double_click(HWND window, int id) {
   PostMessageW(GetDlgItem(window, id), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
 }
 
-void click(HWND window, int id) {
-  SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
-}
-
-void type_keys(std::initializer_list<WORD> held_together) {
-  std::vector<INPUT> keys;
-  for (const DWORD flags : {0UL, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
-    for (const WORD key : held_together) {
-      keys.push_back({INPUT_KEYBOARD, {}});
-      keys.back().ki = {key, 0, flags, 0, 0};
-    }
-  }
-  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-  pump_messages_for(200);
-}
-
-std::wstring text_of(HWND window) {
-  wchar_t text[256] = {};
-  SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
-                      nullptr);
-  return text;
-}
-
 std::wstring text_of(HWND window, int id) {
-  return text_of(GetDlgItem(window, id));
+  wchar_t text[256] = {};
+  SendMessageTimeoutW(id == 0 ? window : GetDlgItem(window, id), WM_GETTEXT, 256,
+                      reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, nullptr);
+  return text;
 }
 
 Placement placement_of(HWND window) {
@@ -199,17 +151,6 @@ Placement placement_of(HWND window) {
 
 bool is_topmost(HWND window) {
   return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-UINT check_state(HWND window, int id) {
-  return static_cast<UINT>(SendMessageW(GetDlgItem(window, id), BM_GETCHECK, 0, 0));
-}
-
-HWND focus_of(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
 }
 
 void pump_messages_for(DWORD milliseconds) {

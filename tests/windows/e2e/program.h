@@ -6,13 +6,14 @@
 #include <windows.h>
 
 #include <array>
-#include <optional>
+#include <map>
 #include <string>
 
 namespace qvutt::e2e {
 
 // Left, top, width and height of a window's frame, in pixels.
 using Placement = std::array<LONG, 4>;
+using Settings = std::map<std::wstring, std::wstring>;
 
 class Program {
  public:
@@ -22,11 +23,10 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // The settings section, in the registry.
+  // The settings section, in the registry: every value's text, "?" for a
+  // value of another type.
   void store(const wchar_t* key, const std::wstring& text);
-  void store_number(const wchar_t* key, DWORD number);  // a REG_DWORD, not text
-  std::optional<std::wstring> stored(const wchar_t* key) const;
-  DWORD stored_count() const;
+  Settings stored() const;
 
   // Starts the program and waits for its main window to show (null if it never does).
   void start();
@@ -36,11 +36,9 @@ class Program {
   HWND main_window() const { return main_window_; }
   HANDLE process() const { return process_.hProcess; }
 
-  HWND about_window() const;
-  // Double-clicks the logo and waits for the About window; null if none comes.
-  HWND open_about() const;
-  // Waits a few seconds for the About window to go; false if it stays.
-  bool about_window_gone() const;
+  // Waits a few seconds for the About window to show (or, with false, to go)
+  // and returns it; null if it never does.
+  HWND about_window(bool shown = true) const;
 
   // Ticks of the uptime timer, posted as the system posts them; returns once
   // the display has taken them all in.
@@ -73,14 +71,9 @@ struct OtherProgramWindow {
 
 // Small things tests do and say of windows.
 void double_click(HWND window, int id);
-void click(HWND window, int id);
-void type_keys(std::initializer_list<WORD> held_together);  // to the focused window
-std::wstring text_of(HWND window);
-std::wstring text_of(HWND window, int id);
+std::wstring text_of(HWND window, int id = 0);  // id 0: the window's own text
 Placement placement_of(HWND window);
 bool is_topmost(HWND window);
-UINT check_state(HWND window, int id);
-HWND focus_of(HWND window);  // the focus of the thread that owns window
 void pump_messages_for(DWORD milliseconds);
 // Waits, pumping messages, until condition holds; false if it never did.
 template <typename Condition>
