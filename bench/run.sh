@@ -25,6 +25,10 @@ echo "imports: $(i686-w64-mingw32-objdump -p "$bin/QV-UTT-V1.exe" | awk '/DLL Na
 echo "== tick, natively"
 build/bench-native/bench/tick_benchmark --benchmark_min_time=0.5 2>/dev/null | grep -E "^BM_|^Benchmark"
 
+echo "== uptime timer, a simulated day of Windows' window timer (15.625 ms clock tick)"
+cmake --preset native >/dev/null && cmake --build --preset native --target unit_tests >/dev/null
+build/native/tests/unit_tests --gtest_filter='TickSchedule.*' | grep 'simulated day'
+
 display=:$((190 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!

@@ -2,16 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "settings/section_name.h"
-#include "support/memory_store.h"
 
 namespace qvutt {
 namespace {
 
 using Accesses = std::vector<std::string>;
+
+// A settings store in memory that remembers every access, in order.
+class MemoryStore : public SettingsStore {
+ public:
+  std::optional<SettingText> get(std::string_view key, std::string_view default_text) override {
+    accesses.push_back("get " + std::string(key));
+    const auto value = values.find(std::string(key));
+    return SettingText(value != values.end() ? std::string_view(value->second) : default_text);
+  }
+  void save(std::string_view key, std::string_view text) override {
+    accesses.push_back("save " + std::string(key) + "=" + std::string(text));
+    values[std::string(key)] = std::string(text);
+  }
+
+  std::map<std::string, std::string> values;
+  Accesses accesses;
+};
 
 TEST(LoadWindowSettings, ReadsOneKeyAtATimeInLoadOrderAndRoundsTheChoiceToZeroOneOrTwo) {
   MemoryStore store;

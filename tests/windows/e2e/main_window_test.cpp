@@ -21,12 +21,18 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   EXPECT_EQ(placement_of(main), (Placement{67, 67, 238, 76}));  // 1000, 1000, 3570, 1140 twips
   EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 
-  // Real ticks: the first a second after the start, then one a second. The
-  // keeper leaves a main window that has the foreground where it is.
-  for (const auto& [shown, seconds] : {std::pair{L"00:00:01", 1.0}, {L"00:00:03", 3.0}}) {
+  // Real ticks: the first a second after the start, then one a second; a
+  // tick from outside leaves them on the second. The keeper leaves a main
+  // window that has the foreground where it is.
+  const auto seconds_until = [&](const wchar_t* shown) {
     eventually([&] { return text_of(main, kUptimeLabel) == shown; });
-    EXPECT_NEAR((GetTickCount() - started) / 1000.0, seconds, 0.7) << shown;
-  }
+    return (GetTickCount() - started) / 1000.0;
+  };
+  EXPECT_NEAR(seconds_until(L"00:00:01"), 1.0, 0.7);  // a loaded machine delays timers
+  EXPECT_NEAR(seconds_until(L"00:00:03"), 3.0, 0.7);
+  pump_messages_for(600);
+  program.uptime_ticks(1);
+  EXPECT_NEAR(seconds_until(L"00:00:05"), 4.0, 0.3);
   EXPECT_FALSE(is_topmost(main));
 
   // Another program's always-on-top window in the foreground is demoted
@@ -43,8 +49,7 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
 
   // Timer messages from outside count one tick each, up to midnight and past it.
   for (const auto& [ticks, days] : {std::pair{3661L, L"0"}, {86400L - 3661, L"1"}}) {
-    program.uptime_ticks(ticks);
-    EXPECT_TRUE(program.shows_sent_ticks()) << text_of(main, kUptimeLabel);
+    EXPECT_TRUE(program.uptime_ticks(ticks)) << text_of(main, kUptimeLabel);
     EXPECT_EQ(text_of(main, kDaysTotalLabel), days);
   }
 

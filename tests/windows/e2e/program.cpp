@@ -85,29 +85,30 @@ HWND Program::about_window(bool shown) const {
   return IsWindowVisible(about) ? about : nullptr;
 }
 
-void Program::uptime_ticks(long count) {
+bool Program::uptime_ticks(long count) {
+  const auto shows_sent_ticks = [&] {
+    const long real_ticks_at_most = static_cast<long>((GetTickCount() - started_at_) / 1000) + 1;
+    const std::wstring shown = text_of(main_window_, main_window::kUptimeLabel);
+    for (long ticks = ticks_sent_; ticks <= ticks_sent_ + real_ticks_at_most; ++ticks) {
+      wchar_t expected[16];
+      const long seconds = ticks % 86400;
+      swprintf(expected, 16, L"%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+      if (shown == expected) return true;
+    }
+    return false;
+  };
   // Posted in batches, far quicker than a round trip a tick; each batch is
   // done once the display shows it, and the queue never holds more than one.
+  bool shown = true;
   for (long batch = 0; count > 0; count -= batch) {
     batch = std::min(count, 5000L);
     for (long i = 0; i < batch; ++i) {
       PostMessageW(main_window_, WM_TIMER, main_window::kUptimeTimer, 0);
     }
     ticks_sent_ += batch;
-    eventually([&] { return shows_sent_ticks(); }, 60000);
+    shown = eventually(shows_sent_ticks, 60000);
   }
-}
-
-bool Program::shows_sent_ticks() const {
-  const long real_ticks_at_most = static_cast<long>((GetTickCount() - started_at_) / 1000) + 1;
-  const std::wstring shown = text_of(main_window_, main_window::kUptimeLabel);
-  for (long ticks = ticks_sent_; ticks <= ticks_sent_ + real_ticks_at_most; ++ticks) {
-    wchar_t expected[16];
-    const long seconds = ticks % 86400;
-    swprintf(expected, 16, L"%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-    if (shown == expected) return true;
-  }
-  return false;
+  return shown;
 }
 
 void Program::change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const {

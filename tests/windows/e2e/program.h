@@ -40,12 +40,10 @@ class Program {
   // and returns it; null if it never does.
   HWND about_window(bool shown = true) const;
 
-  // Ticks of the uptime timer, posted as the system posts them; returns once
-  // the display has taken them all in.
-  void uptime_ticks(long count);
-  // Whether the display shows the ticks sent since the start, plus no more
-  // real ones than the timer can have added meanwhile.
-  bool shows_sent_ticks() const;
+  // Ticks of the uptime timer, posted as the system posts them. Returns once
+  // the display shows all the ticks sent since the start (plus no more real
+  // ones than the timer can have added meanwhile), false if it never does.
+  bool uptime_ticks(long count);
 
   // WM_DPICHANGED as the system sends it. Wine does not carry its rectangle
   // across processes, so it goes into the program's own memory.
