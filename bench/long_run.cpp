@@ -61,8 +61,9 @@ int wmain(int argc, wchar_t** argv) {
   const Footprint started = footprint_of(program.process());
 
   // Warm-up: Wine's own heaps and caches settle over the first few dozen
-  // windows (measured: flat from about the 30th About window on).
-  constexpr int kWarmUpCycles = 50;
+  // windows, and its glyph caches over the first hundred or so DPI changes
+  // (measured: flat from about the 150th About window on).
+  constexpr int kWarmUpCycles = 150;
   program.uptime_ticks(1000);
   for (int cycle = 0; cycle < kWarmUpCycles; ++cycle) {
     if (!about_cycle(program)) return 1;

@@ -1,6 +1,7 @@
 // The real QV-UTT program, started and driven from outside as the system and
 // the user would: window messages, timer messages, keys and the registry.
-// Its settings section is cleared before and after.
+// Its settings section is cleared before and after. One program runs at a
+// time: its windows are found by their class.
 #pragma once
 
 #include <windows.h>
