@@ -24,5 +24,7 @@ prepare_wine_prefix() {
   fi
   # Debian's Wine does not look in its own font folder: without Marlett and
   # Tahoma from fonts-wine, caption buttons and dialog texts come out wrong.
-  ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  if [ -d /usr/share/wine/fonts ]; then
+    ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
 }
