@@ -48,7 +48,6 @@ TEST(TickSchedule, WaitsForTheNextWholeSecondNeverLess) {
       {1'000'001, 1000},  // rounded up: never due before its second
       {5'400'000, 600},   // after a stalled thread, the next second, not a full one later
       {2'990'000, 1010},  // a tick a little early is its second's, not two in one second
-
   };
   for (const auto& [elapsed, expected] : cases) {
     EXPECT_EQ(milliseconds_to_next_tick(elapsed), expected) << elapsed;
