@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The program's footprint in figures: file size and imports, the cost of a
 # tick, start-up time against a minimal window program, and memory and
-# handles over a long run. Prints figures; passes or fails nothing.
+# handles over a long run. Prints figures; passes or fails nothing. Runs the
+# 32-bit build where this machine can, else the 64-bit one; QVUTT_ARCHES=x64
+# (or x86) chooses.
 #   usage: bench/run.sh [TICKS] [ABOUT_CYCLES]    (default 200000 and 300)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -10,17 +12,21 @@ cycles=${2:-300}
 
 bash scripts/install-deps.sh
 source scripts/wine-env.sh
+source scripts/arches.sh
+choose_one_arch
+use_wine "$run_arch"
 prepare_wine_prefix
 cmake --preset bench-native >/dev/null && cmake --build --preset bench-native >/dev/null
-cmake --preset bench-windows >/dev/null && cmake --build --preset bench-windows >/dev/null
-bin=build/bench-windows/bin
+cmake --preset "bench-windows-$run_arch" >/dev/null
+cmake --build --preset "bench-windows-$run_arch" >/dev/null
+bin=build/bench-windows-$run_arch/bin
 
 echo "== machine"
 echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(free -g | awk '/Mem:/ {print $2}') GiB; $(wine --version)"
 
 echo "== size"
-echo "QV-UTT-V1.exe: $(stat -c %s "$bin/QV-UTT-V1.exe") bytes (icons, version record and manifest included)"
-echo "imports: $(i686-w64-mingw32-objdump -p "$bin/QV-UTT-V1.exe" | awk '/DLL Name/ {print $3}' | sort | paste -sd ' ')"
+echo "QV-UTT-V1.exe ($run_arch): $(stat -c %s "$bin/QV-UTT-V1.exe") bytes (icons, version record and manifest included); a minimal window program built alike: $(stat -c %s "$bin/minimal_window.exe") bytes"
+bash scripts/check-executable.sh "$run_arch" "$bin/QV-UTT-V1.exe"
 
 echo "== tick, natively"
 build/bench-native/bench/tick_benchmark --benchmark_min_time=0.5 2>/dev/null | grep -E "^BM_|^Benchmark"

@@ -1,6 +1,7 @@
-# 32-bit Windows from Linux with MinGW-w64. The -posix flavour, because
-# GoogleTest needs std::mutex; SSE2 so doubles are computed in 64 bits, never
-# in the x87's 80; a static runtime so the .exe needs only system DLLs.
+# 32-bit Windows from Linux with MinGW-w64: the primary build, for every
+# Windows. The -posix flavour, because GoogleTest needs std::mutex; SSE2 so
+# doubles are computed in 64 bits, never in the x87's 80; a static runtime so
+# the .exe needs only system DLLs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
@@ -16,4 +17,4 @@ set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh x86)

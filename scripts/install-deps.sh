@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine (as root) lacks to build and test the
-# program: the MinGW-w64 cross compiler, Wine with its 32-bit half, a virtual X
-# display and the tools the tests and screenshots use. Quick when all is there.
+# program: the MinGW-w64 cross compilers for 32-bit and 64-bit Windows, Wine
+# with both its loaders, a virtual X display and the tools the tests and
+# screenshots use. Quick when all is there. The 32-bit half installs even
+# where the kernel cannot run it; the tests then leave it out.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest libbenchmark-dev python3
-  g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth imagemagick
   clang-format clang-tidy fonts-liberation fonts-wine xdotool)
 
 missing=()

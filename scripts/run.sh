@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program and starts it under Wine on
 # this display; with no display, runs it on a virtual one for a few seconds
-# and saves screenshots instead.
+# and saves screenshots instead. The 32-bit build where this machine runs it,
+# else the 64-bit one; QVUTT_ARCHES=x64 chooses the 64-bit one.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 bash scripts/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target qvutt
+source scripts/wine-env.sh
+source scripts/arches.sh
+choose_one_arch
+cmake --preset "windows-$run_arch" >/dev/null
+cmake --build --preset "windows-$run_arch" --target qvutt
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "no display: running on a virtual one"
   exec bash scripts/screenshot.sh
 fi
-source scripts/wine-env.sh
+use_wine "$run_arch"
 prepare_wine_prefix
-exec wine build/windows/bin/QV-UTT-V1.exe
+exec "$WINELOADER" "build/windows-$run_arch/bin/QV-UTT-V1.exe"

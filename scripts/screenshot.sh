@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the program on a virtual display, fresh settings, at 96 and at 144 dots
 # per inch, and saves pictures of its main window and of its About window,
-# opened by a real double-click on the logo.
+# opened by a real double-click on the logo. The 32-bit build where this
+# machine runs it, else the 64-bit one (QVUTT_ARCHES chooses, as for the tests).
 #   usage: scripts/screenshot.sh [OUTPUT_DIRECTORY]   (default build/screenshots)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -9,9 +10,12 @@ output=$(realpath -m "${1:-build/screenshots}")
 mkdir -p "$output"
 
 source scripts/wine-env.sh
+source scripts/arches.sh
+choose_one_arch
+use_wine "$run_arch"
 prepare_wine_prefix
-program=build/windows/bin/QV-UTT-V1.exe
-[ -f "$program" ] || { echo "build first: cmake --build --preset windows" >&2; exit 1; }
+program=build/windows-$run_arch/bin/QV-UTT-V1.exe
+[ -f "$program" ] || { echo "build first: cmake --build --preset windows-$run_arch" >&2; exit 1; }
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &

@@ -1,24 +1,42 @@
 #!/usr/bin/env bash
-# Every test: installs what is missing, builds the native and the 32-bit
-# Windows trees, runs the native tests, then the Windows ones under Wine on a
-# virtual display.
+# Every test: installs what is missing, builds the native tree and both
+# Windows trees (32-bit and 64-bit), runs the native tests and lint, checks
+# both programs' images, then runs the Windows tests under Wine on a virtual
+# display for each architecture this machine can run (scripts/arches.sh).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 bash scripts/install-deps.sh
 source scripts/wine-env.sh
-prepare_wine_prefix
+source scripts/arches.sh
+choose_arches
+if [ -n "$x86_skipped" ]; then
+  skipped_line="32-bit (x86) Windows tests skipped: $x86_skipped"
+  echo "$skipped_line"
+fi
 
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
 bash scripts/lint.sh
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows
-# A Wine server still running from another display would put the windows there.
-wineserver --kill 2>/dev/null || true
+for arch in x86 x64; do
+  cmake --preset "windows-$arch" >/dev/null
+  cmake --build --preset "windows-$arch"
+  bash scripts/check-executable.sh "$arch" "build/windows-$arch/bin/QV-UTT-V1.exe"
+done
+
 status=0
-xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" ctest --preset windows || status=$?
-wineserver --kill 2>/dev/null || true
+for arch in "${runnable_arches[@]}"; do
+  use_wine "$arch"
+  prepare_wine_prefix
+  # A Wine server still running from another display would put the windows there.
+  wineserver --kill 2>/dev/null || true
+  xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+    ctest --preset "windows-$arch" || status=$?
+  wineserver --kill 2>/dev/null || true
+done
+
+echo "Windows tests ran for: ${runnable_arches[*]}"
+[ -z "$x86_skipped" ] || echo "$skipped_line"
 exit "$status"

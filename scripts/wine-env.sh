@@ -1,9 +1,25 @@
-# Sourced: the Wine the tests use, in a prefix of the project's own (never the
-# user's ~/.wine), quiet, without the Mono and Gecko installers.
+# Sourced: the Wine the tests use, in a prefix of the project's own for each
+# architecture (never the user's ~/.wine), quiet, without the Mono and Gecko
+# installers. Debian's `wine` wrapper always picks the 32-bit loader once
+# wine32 is installed, even where the kernel cannot run it, so each
+# architecture's loader is called directly: `use_wine x86` or `use_wine x64`,
+# then `wine ...`.
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="${QVUTT_WINEPREFIX:-$repo_root/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
+
+use_wine() {
+  case "$1" in
+    x86) export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine ;;
+    x64) export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 ;;
+    *) echo "no such architecture: '$1' (x86 or x64)" >&2; return 1 ;;
+  esac
+  export WINEPREFIX="$repo_root/build/wine-$WINEARCH"
+}
+
+wine() {
+  "${WINELOADER:?call use_wine x86 or use_wine x64 first}" "$@"
+}
 
 # Creates the prefix once; later calls are quick. Windows get a virtual
 # desktop of their own, where Wine draws and stacks them as Windows does,
@@ -14,7 +30,7 @@ prepare_wine_prefix() {
   if [ ! -f "$stamp" ]; then
     mkdir -p "$WINEPREFIX"
     echo "creating Wine prefix $WINEPREFIX"
-    wineboot --init >/dev/null 2>&1
+    wine wineboot --init >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
