@@ -70,7 +70,7 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
 
   // From the keyboard, Alt+Space and Q open it again, where it was closed,
   // with its first texts. Taken to another DPI by the system, it is still
-  // where the user left it; OK saves what the close box saves.
+  // where the user left it; OK saves that place and the choice made anew.
   PostMessageW(main, WM_SYSKEYDOWN, VK_SPACE, 0x20000001);  // with Alt held
   pump_messages_for(300);
   PostMessageW(main, WM_CHAR, 'q', 1);
@@ -79,9 +79,13 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
   EXPECT_EQ(text_of(about, kCreatorLabel), L"Created By Zerbold93");
   EXPECT_EQ(IsDlgButtonChecked(about, kAlwaysOnTopCheckBox), BST_UNCHECKED);
   program.change_dpi(about, 144, {312, 208, 550, 285});
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QV_UTT\\QV-UTT-V1");
+  SendDlgItemMessageW(about, kAlwaysOnTopCheckBox, BM_CLICK, 0, 0);
   SendDlgItemMessageW(about, kOkButton, BM_CLICK, 0, 0);
   ASSERT_EQ(program.about_window(false), nullptr);
-  EXPECT_EQ(program.stored(), saved);
+  EXPECT_EQ(program.stored(), (Settings{{L"ABOUT_Left", L"4500"},
+                                        {L"ABOUT_Top", L"3000"},
+                                        {L"AlwaysOnTop_TICKBOX", L"1"}}));
   {  // This run's keeper goes on regardless.
     const OtherProgramWindow other;
     EXPECT_TRUE(eventually([&] { return is_topmost(main); }, 2500));

@@ -59,13 +59,26 @@ class Program {
   DWORD started_at_ = 0;
 };
 
-// An always-on-top window of another program, as far as QV-UTT can tell,
-// in the foreground with the focus in its text field.
-struct OtherProgramWindow {
-  OtherProgramWindow();
-  ~OtherProgramWindow() { DestroyWindow(window); }
-  HWND window;
-  HWND text_field;
+// An always-on-top window of another program, as far as QV-UTT can tell, on
+// a thread of its own: it takes the foreground, with the focus in its text
+// field, and pumps its messages; asked to, it first hangs, pumping none.
+class OtherProgramWindow {
+ public:
+  explicit OtherProgramWindow(DWORD hang_milliseconds = 0);
+  ~OtherProgramWindow();
+  OtherProgramWindow(const OtherProgramWindow&) = delete;
+  OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
+  HWND focus() const;  // the window with its thread's keyboard focus
+
+  HWND window = nullptr;
+  HWND text_field = nullptr;
+
+ private:
+  static DWORD WINAPI run(void* self);
+  DWORD hang_milliseconds_;
+  HANDLE shown_;
+  DWORD thread_id_ = 0;
+  HANDLE thread_;
 };
 
 // Small things tests do and say of windows.
