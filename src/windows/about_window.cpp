@@ -1,11 +1,7 @@
 #include "windows/about_window.h"
 
-#include <utility>
-
 #include "settings/registry_store.h"
-#include "settings/window_settings.h"
 #include "windows/control_ids.h"
-#include "windows/dpi.h"
 
 namespace qvutt {
 
@@ -17,20 +13,22 @@ constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - ABOUT";
 constexpr wchar_t kContactAddress[] = L"zerbold93@example.com";
 constexpr double kLabelPoints = 9.75;
 
-constexpr DWORD kLabelStyle = SS_CENTER | WS_BORDER;
+// Every label is one line of centred text in a box, 375 twips high.
+constexpr ControlLayout label(int id, const wchar_t* text, int left, int top, int width,
+                              DWORD style = 0) {
+  return {id, L"STATIC", text, SS_CENTER | WS_BORDER | style, 0, left, top, width, 375};
+}
 
 // Client-area layout in twips, in tab order: the button takes the focus first.
 constexpr ControlLayout kControls[] = {
     {kOkButton, L"BUTTON", L"OK", BS_PUSHBUTTON | WS_TABSTOP, 0, 3000, 1680, 1935, 615},
-    {kTitle1Label, L"STATIC", L"QUELVARO", kLabelStyle, 0, 120, 120, 1935, 375},
-    {kCreatorLabel, L"STATIC", L"Created By Zerbold93", kLabelStyle | SS_NOTIFY, 0, 120, 600, 5175,
-     375},
-    {kVersionLabel, L"STATIC", L"Version 1.0", kLabelStyle, 0, 2760, 1080, 2535, 375},
-    {kFreewareLabel, L"STATIC", L"Freeware", kLabelStyle, 0, 120, 1080, 2535, 375},
-    {kTitle2Label, L"STATIC", L"QV-UPTIME-TIMER", kLabelStyle, 0, 3240, 120, 2055, 375},
-    {kTitle3Label, L"STATIC", L"QV-UTT", kLabelStyle, 0, 2160, 120, 975, 375},
-    {kAlwaysOnTopCheckBox, L"BUTTON", L"Always On Top", BS_3STATE | WS_TABSTOP, 0, 600, 1800, 1455,
-     255},
+    label(kTitle1Label, L"QUELVARO", 120, 120, 1935),
+    label(kCreatorLabel, L"Created By Zerbold93", 120, 600, 5175, SS_NOTIFY),
+    label(kVersionLabel, L"Version 1.0", 2760, 1080, 2535),
+    label(kFreewareLabel, L"Freeware", 120, 1080, 2535),
+    label(kTitle2Label, L"QV-UPTIME-TIMER", 3240, 120, 2055),
+    label(kTitle3Label, L"QV-UTT", 2160, 120, 975),
+    always_on_top_check_box(kAlwaysOnTopCheckBox, 600, 1800),
 };
 
 bool is_label(int id) {
@@ -43,7 +41,8 @@ bool is_tab_key(const MSG& message) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(HINSTANCE instance) : instance_(instance) {
+AboutWindow::AboutWindow(HINSTANCE instance)
+    : instance_(instance), face_(kControls, kLabelPoints, is_label) {
   register_window_class(instance, kAboutWindowClass, window_procedure);
 }
 
@@ -68,9 +67,6 @@ void AboutWindow::close() {
 
 LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CREATE:
-      on_load();
-      return 0;
     case WM_COMMAND:
       if (LOWORD(wparam) == kAlwaysOnTopCheckBox && HIWORD(wparam) == BN_CLICKED) {
         on_check_box_click();
@@ -80,31 +76,13 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
         on_creator_double_click();
       }
       return 0;
-    case WM_CTLCOLORSTATIC:
-      return on_label_colours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
-    case WM_ERASEBKGND:
-      on_erase_background(reinterpret_cast<HDC>(wparam));
-      return TRUE;
-    case WM_DPICHANGED:
-      on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
-      return 0;
-    case WM_CLOSE:
-      on_close();
-      return 0;
-    case WM_ENDSESSION:
-      if (wparam) on_session_end();
-      return 0;
     default:
       return default_handling(message, wparam, lparam);
   }
 }
 
 void AboutWindow::on_load() {
-  scale_ = window_scale(hwnd_);
-  create_controls();
-  RegistryStore store;
-  const WindowSettings settings = load_window_settings(store, kAboutWindowKeys);
-  placed_ = place_window(hwnd_, settings.rect, scale_);
+  const WindowSettings settings = face_.load(hwnd_, kAboutWindowKeys);
   if (settings.always_on_top != check_box_value(hwnd_, kAlwaysOnTopCheckBox)) {
     set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
     mirror_choice_into_owner();
@@ -144,30 +122,11 @@ LRESULT AboutWindow::on_label_colours(HDC dc, HWND label) {
 }
 
 void AboutWindow::on_erase_background(HDC dc) {
-  fill_client_area(hwnd_, dc, background_.get());
+  face_.erase_background(dc);
 }
 
 void AboutWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
-  scale_ = TwipScale(dots_per_inch);
-  lay_out_controls();
-  placed_ = take_suggested_rect(hwnd_, placed_, suggested);
-  // One repaint, once everything stands at the new scale.
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
-}
-
-void AboutWindow::create_controls() {
-  background_.reset(CreateSolidBrush(kWindowBackground));
-  for (const ControlLayout& layout : kControls) create_control(hwnd_, layout);
-  lay_out_controls();
-}
-
-void AboutWindow::lay_out_controls() {
-  // The fonts made for the last scale go once no control uses them.
-  const ControlFonts last_scale = std::exchange(fonts_, create_control_fonts(kLabelPoints, scale_));
-  for (const ControlLayout& layout : kControls) {
-    lay_out_control(hwnd_, layout, scale_,
-                    is_label(layout.id) ? fonts_.labels.get() : fonts_.system.get());
-  }
+  face_.change_dpi(dots_per_inch, suggested);
 }
 
 void AboutWindow::mirror_choice_into_owner() {
@@ -177,8 +136,7 @@ void AboutWindow::mirror_choice_into_owner() {
 
 void AboutWindow::save_settings() {
   RegistryStore store;
-  const TwipPosition position = current_position(hwnd_, placed_);
-  save_position(store, kAboutWindowKeys, position.left, position.top);
+  face_.save_position(store, kAboutWindowKeys);
   save_always_on_top(store, check_box_value(hwnd_, kAlwaysOnTopCheckBox));
 }
 

@@ -7,7 +7,7 @@
 
 #include "windows/controls.h"
 #include "windows/window_base.h"
-#include "windows/window_placement.h"
+#include "windows/window_face.h"
 
 namespace qvutt {
 
@@ -34,18 +34,13 @@ class AboutWindow : public WindowBase<AboutWindow> {
   void on_erase_background(HDC dc);
   void on_dpi_changed(int dots_per_inch, const RECT& suggested);
 
-  void create_controls();
-  void lay_out_controls();
   void mirror_choice_into_owner();
   void save_settings();
   void run_modal_loop();
 
   HINSTANCE instance_;
   HWND owner_ = nullptr;
-  TwipScale scale_{USER_DEFAULT_SCREEN_DPI};
-  ControlFonts fonts_;
-  BrushHandle background_;
-  WindowPlacement placed_{};
+  WindowFace face_;
 };
 
 }  // namespace qvutt

@@ -34,12 +34,6 @@ bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC proc
   return RegisterClassExW(&window_class) != 0;
 }
 
-void fill_client_area(HWND window, HDC dc, HBRUSH brush) {
-  RECT client{};
-  GetClientRect(window, &client);
-  FillRect(dc, &client, brush);
-}
-
 HWND create_control(HWND parent, const ControlLayout& layout) {
   return CreateWindowExW(layout.extended_style, layout.window_class, layout.text,
                          WS_CHILD | WS_VISIBLE | layout.style, 0, 0, 0, 0, parent,

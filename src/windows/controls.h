@@ -26,9 +26,13 @@ struct ControlLayout {
   int height;
 };
 
+// The "Always On Top" check box both windows have, at left and top in twips.
+constexpr ControlLayout always_on_top_check_box(int id, int left, int top) {
+  return {id, L"BUTTON", L"Always On Top", BS_3STATE | WS_TABSTOP, 0, left, top, 1455, 255};
+}
+
 // Both windows' very dark blue.
 constexpr COLORREF kWindowBackground = RGB(1, 0, 66);
-void fill_client_area(HWND window, HDC dc, HBRUSH brush);
 
 // A window class with the application's icons, an arrow cursor and no
 // background brush: the windows paint their own.

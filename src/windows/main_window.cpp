@@ -1,11 +1,8 @@
 #include "windows/main_window.h"
 
-#include <utility>
-
 #include "clock/tick_schedule.h"
 #include "resource_ids.h"
 #include "settings/registry_store.h"
-#include "settings/window_settings.h"
 #include "windows/control_ids.h"
 #include "windows/dpi.h"
 #include "windows/topmost_keeper.h"
@@ -38,15 +35,20 @@ constexpr ControlLayout kControls[] = {
     {kHoursHeadLabel, L"STATIC", L"Hours", kHeadStyle, 0, 1800, 0, 495, 255},
     {kMinsHeadLabel, L"STATIC", L"Mins", kHeadStyle, 0, 2400, 0, 375, 255},
     {kSecsHeadLabel, L"STATIC", L"Secs", kHeadStyle, 0, 2880, 0, 375, 255},
-    {kAlwaysOnTopCheckBox, L"BUTTON", L"Always On Top", BS_3STATE | WS_TABSTOP, 0, 360, 1920, 1455,
-     255},
+    always_on_top_check_box(kAlwaysOnTopCheckBox, 360, 1920),
 };
 
 bool is_display(int id) {
   return id == kDaysTotalLabel || id == kUptimeLabel;
 }
 
+// The logo is drawn for 100%, 125%, 150% and 200%, 24 pixels square at 96 dpi.
+constexpr int kLogoTwips = 360;
+constexpr int kLogoSizes[] = {24, 30, 36, 48};
+
 }  // namespace
+
+MainWindow::MainWindow() : face_(kControls, kDisplayPoints, is_display) {}
 
 bool MainWindow::create(HINSTANCE instance) {
   instance_ = instance;
@@ -65,9 +67,6 @@ bool MainWindow::create(HINSTANCE instance) {
 
 LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CREATE:
-      on_load();
-      return 0;
     case WM_TIMER:
       if (wparam == kUptimeTimer) on_uptime_tick();
       if (wparam == kAlwaysOnTopTimer) on_always_on_top_tick();
@@ -82,26 +81,12 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         on_check_box_click();
       }
       return 0;
-    case WM_CTLCOLORSTATIC:
-      return on_label_colours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_DRAWITEM:
       on_draw_logo(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
       return TRUE;
-    case WM_ERASEBKGND:
-      on_erase_background(reinterpret_cast<HDC>(wparam));
-      return TRUE;
-    case WM_DPICHANGED:
-      on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
-      return 0;
     case WM_SETFOCUS:
       // The check box keeps the keyboard focus, even where it lies outside the window.
       SetFocus(GetDlgItem(hwnd_, kAlwaysOnTopCheckBox));
-      return 0;
-    case WM_CLOSE:
-      on_close();
-      return 0;
-    case WM_ENDSESSION:
-      if (wparam) on_session_end();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -112,11 +97,8 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void MainWindow::on_load() {
-  scale_ = window_scale(hwnd_);
-  create_controls();
-  RegistryStore store;
-  const WindowSettings settings = load_window_settings(store, kMainWindowKeys);
-  placed_ = place_window(hwnd_, settings.rect, scale_);
+  load_logo(window_scale(hwnd_));
+  const WindowSettings settings = face_.load(hwnd_, kMainWindowKeys);
   set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
   SetTimer(hwnd_, kAlwaysOnTopTimer, kTickMilliseconds, nullptr);
   SetTimer(hwnd_, kUptimeTimer, kTickMilliseconds, nullptr);
@@ -179,22 +161,22 @@ LRESULT MainWindow::on_label_colours(HDC dc, HWND label) {
 }
 
 void MainWindow::on_draw_logo(const DRAWITEMSTRUCT& item) {
+  // Drawn pixel for pixel, centred on the art's own black: a stretched
+  // image would blur or step.
   const RECT& area = item.rcItem;
-  FillRect(item.hDC, &area, background_.get());
-  DrawIconEx(item.hDC, area.left, area.top, logo_.get(), area.right - area.left,
-             area.bottom - area.top, 0, nullptr, DI_NORMAL);
+  FillRect(item.hDC, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  DrawIconEx(item.hDC, (area.left + area.right - logo_size_) / 2,
+             (area.top + area.bottom - logo_size_) / 2, logo_.get(), logo_size_, logo_size_, 0,
+             nullptr, DI_NORMAL);
 }
 
 void MainWindow::on_erase_background(HDC dc) {
-  fill_client_area(hwnd_, dc, background_.get());
+  face_.erase_background(dc);
 }
 
 void MainWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
-  scale_ = TwipScale(dots_per_inch);
-  lay_out_controls();
-  placed_ = take_suggested_rect(hwnd_, placed_, suggested);
-  // One repaint, once everything stands at the new scale.
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  load_logo(TwipScale(dots_per_inch));
+  face_.change_dpi(dots_per_inch, suggested);
 }
 
 void MainWindow::add_about_command() {
@@ -205,22 +187,14 @@ void MainWindow::add_about_command() {
   AppendMenuW(menu, MF_STRING, kAboutCommand, kAboutCommandText);
 }
 
-void MainWindow::create_controls() {
-  background_.reset(CreateSolidBrush(kWindowBackground));
-  logo_.reset(
-      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, 24, 24, 0)));
-  for (const ControlLayout& layout : kControls) create_control(hwnd_, layout);
-  lay_out_controls();
-}
-
-void MainWindow::lay_out_controls() {
-  // The fonts made for the last scale go once no control uses them.
-  const ControlFonts last_scale =
-      std::exchange(fonts_, create_control_fonts(kDisplayPoints, scale_));
-  for (const ControlLayout& layout : kControls) {
-    lay_out_control(hwnd_, layout, scale_,
-                    is_display(layout.id) ? fonts_.labels.get() : fonts_.system.get());
+void MainWindow::load_logo(const TwipScale& scale) {
+  // The largest drawing that fits the scale; the smallest below 100%.
+  logo_size_ = kLogoSizes[0];
+  for (const int size : kLogoSizes) {
+    if (size <= scale.pixels(kLogoTwips)) logo_size_ = size;
   }
+  logo_.reset(static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, logo_size_, logo_size_, 0)));
 }
 
 void MainWindow::open_about_window() {
@@ -230,8 +204,7 @@ void MainWindow::open_about_window() {
 
 void MainWindow::save_position() {
   RegistryStore store;
-  const TwipPosition position = current_position(hwnd_, placed_);
-  qvutt::save_position(store, kMainWindowKeys, position.left, position.top);
+  face_.save_position(store, kMainWindowKeys);
 }
 
 }  // namespace qvutt

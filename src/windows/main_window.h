@@ -12,12 +12,13 @@
 #include "windows/controls.h"
 #include "windows/monotonic_clock.h"
 #include "windows/window_base.h"
-#include "windows/window_placement.h"
+#include "windows/window_face.h"
 
 namespace qvutt {
 
 class MainWindow : public WindowBase<MainWindow> {
  public:
+  MainWindow();
   // Creates the window, runs its load sequence and shows it.
   bool create(HINSTANCE instance);
 
@@ -39,17 +40,14 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_dpi_changed(int dots_per_inch, const RECT& suggested);
 
   void add_about_command();
-  void create_controls();
-  void lay_out_controls();
+  void load_logo(const TwipScale& scale);
   void open_about_window();
   void save_position();
 
   HINSTANCE instance_ = nullptr;
-  TwipScale scale_{USER_DEFAULT_SCREEN_DPI};
-  ControlFonts fonts_;
-  BrushHandle background_;
+  WindowFace face_;
   IconHandle logo_;
-  WindowPlacement placed_{};
+  int logo_size_ = 0;
   UptimeCounter uptime_;
   MonotonicClock uptime_started_;
   std::optional<AboutWindow> about_;  // made on first use

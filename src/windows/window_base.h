@@ -1,5 +1,8 @@
 // The one window procedure every window class shares: the object arrives with
-// WM_NCCREATE, lives in GWLP_USERDATA, and gets every message after that.
+// WM_NCCREATE, lives in GWLP_USERDATA, and gets every message after that. The
+// events every window of the program has go to handlers of the same names in
+// each (on_load, on_erase_background, on_label_colours, on_dpi_changed,
+// on_close, on_session_end); the rest to the window's own handle_message.
 #pragma once
 
 #include <windows.h>
@@ -31,7 +34,28 @@ class WindowBase {
       self->hwnd_ = nullptr;
       return DefWindowProcW(hwnd, message, wparam, lparam);
     }
-    return self->handle_message(message, wparam, lparam);
+    switch (message) {
+      case WM_CREATE:
+        self->on_load();
+        return 0;
+      case WM_ERASEBKGND:
+        self->on_erase_background(reinterpret_cast<HDC>(wparam));
+        return TRUE;
+      case WM_CTLCOLORSTATIC:
+        return self->on_label_colours(reinterpret_cast<HDC>(wparam),
+                                      reinterpret_cast<HWND>(lparam));
+      case WM_DPICHANGED:
+        self->on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+        return 0;
+      case WM_CLOSE:
+        self->on_close();
+        return 0;
+      case WM_ENDSESSION:
+        if (wparam) self->on_session_end();
+        return 0;
+      default:
+        return self->handle_message(message, wparam, lparam);
+    }
   }
 
   LRESULT default_handling(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -1,0 +1,71 @@
+#include "windows/window_face.h"
+
+#include <utility>
+
+#include "resource_ids.h"
+#include "settings/registry_store.h"
+#include "windows/dpi.h"
+
+namespace qvutt {
+
+namespace {
+
+// The system's small and large icon sizes, 16 and 32 pixels at 96 dpi.
+constexpr int kSmallIconTwips = 240;
+constexpr int kBigIconTwips = 480;
+
+IconHandle load_app_icon(int twips, const TwipScale& scale) {
+  const int size = scale.pixels(twips);
+  return IconHandle(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0)));
+}
+
+}  // namespace
+
+WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
+  window_ = window;
+  scale_ = window_scale(window);
+  background_.reset(CreateSolidBrush(kWindowBackground));
+  for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
+    create_control(window, *layout);
+  }
+  lay_out();
+  RegistryStore store;
+  const WindowSettings settings = load_window_settings(store, keys);
+  placed_ = place_window(window, settings.rect, scale_);
+  return settings;
+}
+
+void WindowFace::save_position(SettingsStore& store, const WindowKeys& keys) const {
+  const TwipPosition position = current_position(window_, placed_);
+  qvutt::save_position(store, keys, position.left, position.top);
+}
+
+void WindowFace::erase_background(HDC dc) const {
+  RECT client{};
+  GetClientRect(window_, &client);
+  FillRect(dc, &client, background_.get());
+}
+
+void WindowFace::change_dpi(int dots_per_inch, const RECT& suggested) {
+  scale_ = TwipScale(dots_per_inch);
+  lay_out();
+  placed_ = take_suggested_rect(window_, placed_, suggested);
+  RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void WindowFace::lay_out() {
+  // What was made for the last scale goes once nothing uses it any more.
+  const ControlFonts last_fonts =
+      std::exchange(fonts_, create_control_fonts(label_points_, scale_));
+  for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
+    lay_out_control(window_, *layout, scale_,
+                    takes_label_font_(layout->id) ? fonts_.labels.get() : fonts_.system.get());
+  }
+  const IconHandle last_small = std::exchange(small_icon_, load_app_icon(kSmallIconTwips, scale_));
+  const IconHandle last_big = std::exchange(big_icon_, load_app_icon(kBigIconTwips, scale_));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
+}
+
+}  // namespace qvutt

@@ -1,0 +1,60 @@
+// What both windows are made of in the same way, at the window's own DPI: the
+// controls laid out from a twip table, the fonts they are drawn in, the dark
+// background, the window's icons, and where the window stands. All of it is
+// made again when the window crosses to a monitor of another scale.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "settings/window_settings.h"
+#include "win32/handles.h"
+#include "windows/controls.h"
+#include "windows/window_placement.h"
+
+namespace qvutt {
+
+class WindowFace {
+ public:
+  // Which controls of the table are drawn in the label font; the rest take
+  // the system's.
+  using LabelFontChoice = bool (*)(int control_id);
+
+  template <std::size_t count>
+  WindowFace(const ControlLayout (&controls)[count], double label_points,
+             LabelFontChoice takes_label_font)
+      : controls_(controls),
+        control_count_(count),
+        label_points_(label_points),
+        takes_label_font_(takes_label_font) {}
+
+  // The load sequence's common start: the controls and icons at the window's
+  // DPI, then its settings read and the window placed where they say.
+  WindowSettings load(HWND window, const WindowKeys& keys);
+  // Where the window stands now, saved in twips under keys.
+  void save_position(SettingsStore& store, const WindowKeys& keys) const;
+
+  void erase_background(HDC dc) const;
+  // Everything at the new DPI, the window in the rectangle the system
+  // suggests, then one repaint.
+  void change_dpi(int dots_per_inch, const RECT& suggested);
+
+ private:
+  void lay_out();
+
+  const ControlLayout* controls_;
+  std::size_t control_count_;
+  double label_points_;
+  LabelFontChoice takes_label_font_;
+
+  HWND window_ = nullptr;
+  TwipScale scale_{USER_DEFAULT_SCREEN_DPI};
+  ControlFonts fonts_;
+  BrushHandle background_;
+  IconHandle small_icon_;
+  IconHandle big_icon_;
+  WindowPlacement placed_{};
+};
+
+}  // namespace qvutt
