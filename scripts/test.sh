@@ -2,7 +2,8 @@
 # Every test: installs what is missing, builds the native tree and both
 # Windows trees (32-bit and 64-bit), runs the native tests and lint, checks
 # both programs' images, then runs the Windows tests under Wine on a virtual
-# display for each architecture this machine can run (scripts/arches.sh).
+# display for each architecture this machine can run (scripts/arches.sh), and
+# checks that the release of the last commit builds to the same bytes twice.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -36,6 +37,9 @@ for arch in "${runnable_arches[@]}"; do
     ctest --preset "windows-$arch" || status=$?
   wineserver --kill 2>/dev/null || true
 done
+
+# The release: two builds of the last commit must give the same bytes.
+bash scripts/check-reproducible.sh || status=$?
 
 echo "Windows tests ran for: ${runnable_arches[*]}"
 [ -z "$x86_skipped" ] || echo "$skipped_line"
