@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "resource_ids.h"
 #include "windows/dpi.h"
 
 namespace qvutt {
@@ -25,10 +24,6 @@ bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC proc
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
-  window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP),
-                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.lpszClassName = name;
   return RegisterClassExW(&window_class) != 0;

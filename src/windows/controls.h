@@ -34,8 +34,8 @@ constexpr ControlLayout always_on_top_check_box(int id, int left, int top) {
 // Both windows' very dark blue.
 constexpr COLORREF kWindowBackground = RGB(1, 0, 66);
 
-// A window class with the application's icons, an arrow cursor and no
-// background brush: the windows paint their own.
+// A window class with an arrow cursor, no icons and no background brush:
+// each window sets icons for its own DPI and paints its own background.
 bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 
 // A control as the table describes it, not yet placed: lay_out_control places it.

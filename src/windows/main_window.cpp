@@ -5,6 +5,7 @@
 #include "settings/registry_store.h"
 #include "windows/control_ids.h"
 #include "windows/dpi.h"
+#include "windows/resource_icons.h"
 #include "windows/topmost_keeper.h"
 
 namespace qvutt {
@@ -166,8 +167,8 @@ void MainWindow::on_draw_logo(const DRAWITEMSTRUCT& item) {
   const RECT& area = item.rcItem;
   FillRect(item.hDC, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   DrawIconEx(item.hDC, (area.left + area.right - logo_size_) / 2,
-             (area.top + area.bottom - logo_size_) / 2, logo_.get(), logo_size_, logo_size_, 0,
-             nullptr, DI_NORMAL);
+             (area.top + area.bottom - logo_size_) / 2, logo_, logo_size_, logo_size_, 0, nullptr,
+             DI_NORMAL);
 }
 
 void MainWindow::on_erase_background(HDC dc) {
@@ -193,8 +194,7 @@ void MainWindow::load_logo(const TwipScale& scale) {
   for (const int size : kLogoSizes) {
     if (size <= scale.pixels(kLogoTwips)) logo_size_ = size;
   }
-  logo_.reset(static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, logo_size_, logo_size_, 0)));
+  logo_ = resource_icon(IDI_LOGO, logo_size_);
 }
 
 void MainWindow::open_about_window() {

@@ -46,7 +46,7 @@ class MainWindow : public WindowBase<MainWindow> {
 
   HINSTANCE instance_ = nullptr;
   WindowFace face_;
-  IconHandle logo_;
+  HICON logo_ = nullptr;
   int logo_size_ = 0;
   UptimeCounter uptime_;
   MonotonicClock uptime_started_;

@@ -5,6 +5,7 @@
 #include "resource_ids.h"
 #include "settings/registry_store.h"
 #include "windows/dpi.h"
+#include "windows/resource_icons.h"
 
 namespace qvutt {
 
@@ -13,12 +14,6 @@ namespace {
 // The system's small and large icon sizes, 16 and 32 pixels at 96 dpi.
 constexpr int kSmallIconTwips = 240;
 constexpr int kBigIconTwips = 480;
-
-IconHandle load_app_icon(int twips, const TwipScale& scale) {
-  const int size = scale.pixels(twips);
-  return IconHandle(static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0)));
-}
 
 }  // namespace
 
@@ -62,10 +57,11 @@ void WindowFace::lay_out() {
     lay_out_control(window_, *layout, scale_,
                     takes_label_font_(layout->id) ? fonts_.labels.get() : fonts_.system.get());
   }
-  const IconHandle last_small = std::exchange(small_icon_, load_app_icon(kSmallIconTwips, scale_));
-  const IconHandle last_big = std::exchange(big_icon_, load_app_icon(kBigIconTwips, scale_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
+  for (const auto& [which, twips] :
+       {std::pair{ICON_SMALL, kSmallIconTwips}, {ICON_BIG, kBigIconTwips}}) {
+    const HICON icon = resource_icon(IDI_APP, scale_.pixels(twips));
+    SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  }
 }
 
 }  // namespace qvutt

@@ -52,8 +52,6 @@ class WindowFace {
   TwipScale scale_{USER_DEFAULT_SCREEN_DPI};
   ControlFonts fonts_;
   BrushHandle background_;
-  IconHandle small_icon_;
-  IconHandle big_icon_;
   WindowPlacement placed_{};
 };
 
