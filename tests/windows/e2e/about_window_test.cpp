@@ -41,7 +41,7 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
   // the foreground, with the focus.
   EXPECT_TRUE(program.uptime_ticks(60)) << text_of(main, main_window::kUptimeLabel);
   pump_messages_for(1500);
-  EXPECT_EQ(GetNextWindow(about, GW_HWNDPREV), nullptr);
+  EXPECT_EQ(visible_windows_above(about), L"");
   EXPECT_EQ(GetForegroundWindow(), about);
   EXPECT_TRUE(SendDlgItemMessageW(about, kOkButton, BM_GETSTATE, 0, 0) & BST_FOCUS);
 

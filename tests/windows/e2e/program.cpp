@@ -183,6 +183,16 @@ bool is_topmost(HWND window) {
   return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
+std::wstring visible_windows_above(HWND window) {
+  std::wstring names;
+  while ((window = GetWindow(window, GW_HWNDPREV)) != nullptr) {
+    wchar_t name[64] = {};
+    if (IsWindowVisible(window) && GetClassNameW(window, name, 64) > 0)
+      names.append(name).append(L" ");
+  }
+  return names;
+}
+
 void pump_messages_for(DWORD milliseconds) {
   const DWORD start = GetTickCount();
   do {
