@@ -35,7 +35,6 @@ class Program {
   void close();
   DWORD exit_code() const;
   HWND main_window() const { return main_window_; }
-  HANDLE process() const { return process_.hProcess; }
 
   // Waits a few seconds for the About window to show (or, with false, to go)
   // and returns it; null if it never does.
