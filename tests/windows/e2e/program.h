@@ -85,7 +85,8 @@ void double_click(HWND window, int id);
 std::wstring text_of(HWND window, int id = 0);  // id 0: the window's own text
 Placement placement_of(HWND window);
 bool is_topmost(HWND window);
-// The class names of the visible windows above window, top first: what covers it.
+// The class names of the visible windows above window in the z-order, top
+// first: whatever could cover it.
 std::wstring visible_windows_above(HWND window);
 void pump_messages_for(DWORD milliseconds);
 // Waits, pumping messages, until condition holds; false if it never did.
