@@ -1,6 +1,28 @@
 #include "windows/topmost_keeper.h"
 
+#include <cwchar>
+
 namespace qvutt {
+
+namespace {
+
+// The desktop shell's own windows: the taskbars are topmost by design, and
+// demoting one sends it behind maximised windows until the shell notices.
+bool belongs_to_shell(HWND window) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (std::wcscmp(name, L"Shell_TrayWnd") == 0 ||
+      std::wcscmp(name, L"Shell_SecondaryTrayWnd") == 0) {
+    return true;
+  }
+  DWORD shell = 0;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(GetShellWindow(), &shell);
+  GetWindowThreadProcessId(window, &owner);
+  return shell != 0 && owner == shell;
+}
+
+}  // namespace
 
 void keep_on_top(HWND main_window) {
   if (GetForegroundWindow() == main_window) return;
@@ -10,7 +32,10 @@ void keep_on_top(HWND main_window) {
   // The foreground window is most often another program's: the change is
   // handed to its thread, not waited for, so a program that hangs cannot
   // stop this one's count. It takes effect once that program pumps again.
-  SetWindowPos(GetForegroundWindow(), HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly | SWP_ASYNCWINDOWPOS);
+  const HWND foreground = GetForegroundWindow();
+  if (!belongs_to_shell(foreground)) {
+    SetWindowPos(foreground, HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly | SWP_ASYNCWINDOWPOS);
+  }
   SetWindowPos(main_window, HWND_TOPMOST, 0, 0, 0, 0, kZOrderOnly);
 }
 

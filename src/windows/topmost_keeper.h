@@ -7,7 +7,8 @@
 namespace qvutt {
 
 // One tick: unless the main window has the foreground, the window that has it
-// leaves the always-on-top band and the main window goes to its top.
+// leaves the always-on-top band (unless it is the desktop shell's, such as
+// the taskbar) and the main window goes to its top.
 void keep_on_top(HWND main_window);
 
 }  // namespace qvutt

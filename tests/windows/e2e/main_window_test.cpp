@@ -35,6 +35,20 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   EXPECT_NEAR(seconds_until(L"00:00:05"), 4.0, 0.3);
   EXPECT_FALSE(is_topmost(main));
 
+  // The taskbar holds the foreground for three seconds: it stays on top
+  // throughout, and the main window goes on top of it.
+  {
+    const OtherProgramWindow taskbar(0, L"Shell_TrayWnd");
+    int samples_demoted = 0;
+    for (const DWORD begun = GetTickCount(); GetTickCount() - begun < 3000;) {
+      samples_demoted += !is_topmost(taskbar.window);
+      pump_messages_for(50);
+    }
+    EXPECT_EQ(samples_demoted, 0);
+    EXPECT_EQ(GetForegroundWindow(), taskbar.window);
+    EXPECT_TRUE(is_topmost(main));
+  }
+
   // Another program's always-on-top window in the foreground is demoted
   // within a second, once it pumps its messages, and keeps the foreground
   // and the keyboard.

@@ -123,8 +123,9 @@ void Program::change_dpi(HWND window, int dots_per_inch, const Placement& sugges
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 
-OtherProgramWindow::OtherProgramWindow(DWORD hang_milliseconds)
+OtherProgramWindow::OtherProgramWindow(DWORD hang_milliseconds, const wchar_t* window_class)
     : hang_milliseconds_(hang_milliseconds),
+      window_class_(window_class),
       shown_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       thread_(CreateThread(nullptr, 0, run, this, 0, &thread_id_)) {
   WaitForSingleObject(shown_, 5000);
@@ -146,9 +147,13 @@ HWND OtherProgramWindow::focus() const {
 
 DWORD WINAPI OtherProgramWindow::run(void* self) {
   auto& it = *static_cast<OtherProgramWindow*>(self);
-  it.window =
-      CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"Other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                      400, 300, 300, 120, nullptr, nullptr, nullptr, nullptr);
+  WNDCLASSW window_class{};
+  window_class.lpfnWndProc = DefWindowProcW;
+  window_class.lpszClassName = it.window_class_;
+  RegisterClassW(&window_class);  // once a class: later calls fail, harmlessly
+  it.window = CreateWindowExW(WS_EX_TOPMOST, it.window_class_, L"Other program",
+                              WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300, 300, 120, nullptr,
+                              nullptr, nullptr, nullptr);
   it.text_field = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 10, 260, 24,
                                   it.window, nullptr, nullptr, nullptr);
   SetForegroundWindow(it.window);

@@ -63,7 +63,8 @@ class Program {
 // field, and pumps its messages; asked to, it first hangs, pumping none.
 class OtherProgramWindow {
  public:
-  explicit OtherProgramWindow(DWORD hang_milliseconds = 0);
+  explicit OtherProgramWindow(DWORD hang_milliseconds = 0,
+                              const wchar_t* window_class = L"OtherProgram");
   ~OtherProgramWindow();
   OtherProgramWindow(const OtherProgramWindow&) = delete;
   OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
@@ -75,6 +76,7 @@ class OtherProgramWindow {
  private:
   static DWORD WINAPI run(void* self);
   DWORD hang_milliseconds_;
+  const wchar_t* window_class_;
   HANDLE shown_;
   DWORD thread_id_ = 0;
   HANDLE thread_;
