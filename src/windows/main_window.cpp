@@ -103,18 +103,14 @@ void MainWindow::on_load() {
   set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
   SetTimer(hwnd_, kAlwaysOnTopTimer, kTickMilliseconds, nullptr);
   SetTimer(hwnd_, kUptimeTimer, kTickMilliseconds, nullptr);
-  uptime_started_.restart();
+  started_.restart();
   uptime_.reset();
-  if (check_box_value(hwnd_, kAlwaysOnTopCheckBox) != kChecked) {
-    KillTimer(hwnd_, kAlwaysOnTopTimer);
-  }
+  keeper_on_ = check_box_value(hwnd_, kAlwaysOnTopCheckBox) == kChecked;
+  if (!keeper_on_) KillTimer(hwnd_, kAlwaysOnTopTimer);
 }
 
 void MainWindow::on_uptime_tick() {
-  // Due again at the next whole second since the start, whatever this tick's
-  // delay: left to repeat on its own, the timer would lose every overshoot.
-  SetTimer(hwnd_, kUptimeTimer, milliseconds_to_next_tick(uptime_started_.elapsed_microseconds()),
-           nullptr);
+  rearm_on_next_second(kUptimeTimer);
   const UptimeTexts before{ClockText(control_text(hwnd_, kUptimeLabel).view()),
                            DayCountText(control_text(hwnd_, kDaysTotalLabel).view())};
   UptimeTexts shown = before;
@@ -125,6 +121,9 @@ void MainWindow::on_uptime_tick() {
 }
 
 void MainWindow::on_always_on_top_tick() {
+  // A tick posted from outside must not set going a keeper the load left off.
+  if (!keeper_on_) return;
+  rearm_on_next_second(kAlwaysOnTopTimer);
   keep_on_top(hwnd_);
 }
 
@@ -200,6 +199,13 @@ void MainWindow::load_logo(const TwipScale& scale) {
 void MainWindow::open_about_window() {
   if (!about_) about_.emplace(instance_);
   about_->show_modal(hwnd_);
+}
+
+void MainWindow::rearm_on_next_second(UINT_PTR timer) {
+  // Due again at the next whole second since the start, whatever this tick's
+  // delay: left to repeat on its own, the timer would lose every overshoot.
+  // Both timers keep the one schedule, so both fall due in one wake-up.
+  SetTimer(hwnd_, timer, milliseconds_to_next_tick(started_.elapsed_microseconds()), nullptr);
 }
 
 void MainWindow::save_position() {

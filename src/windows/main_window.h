@@ -42,6 +42,7 @@ class MainWindow : public WindowBase<MainWindow> {
   void add_about_command();
   void load_logo(const TwipScale& scale);
   void open_about_window();
+  void rearm_on_next_second(UINT_PTR timer);
   void save_position();
 
   HINSTANCE instance_ = nullptr;
@@ -49,7 +50,8 @@ class MainWindow : public WindowBase<MainWindow> {
   HICON logo_ = nullptr;
   int logo_size_ = 0;
   UptimeCounter uptime_;
-  MonotonicClock uptime_started_;
+  bool keeper_on_ = false;            // decided once, at load
+  MonotonicClock started_;            // both timers' whole seconds count from here
   std::optional<AboutWindow> about_;  // made on first use
 };
 

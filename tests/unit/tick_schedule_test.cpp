@@ -2,43 +2,79 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace qvutt {
 namespace {
+
+constexpr std::int64_t kClockTick = 15'625;
 
 // A window timer as Windows runs it: the system clock ticks every 15.625 ms;
 // an expiry is noticed at the first clock tick at or after its due time, and
 // the tick is handled a moment later, where the countdown is armed again. So
 // a 1000 ms countdown (64 clock ticks) armed just after clock tick k is
-// noticed at tick k + 65. Returns the ticks delivered in one day when each
-// handled tick re-arms the timer with next_delay(microseconds since start).
+// noticed at tick k + 65. Returns the moments (microseconds since the start)
+// at which one day's expiries are noticed, when each handled tick re-arms the
+// timer with next_delay(microseconds since start). Of two timers noticed on
+// one clock tick, the second is handled a moment after the first.
 template <typename NextDelay>
-long ticks_delivered_in_a_day(NextDelay next_delay) {
-  constexpr std::int64_t kClockTick = 15'625;
-  constexpr std::int64_t kHandlingMoment = 100;
+std::vector<std::int64_t> expiries_in_a_day(NextDelay next_delay, std::int64_t handling_moment) {
   constexpr std::int64_t kDay = 86'400'000'000;
-  const std::int64_t start = 7 * kClockTick + kHandlingMoment;
+  const std::int64_t start = 7 * kClockTick + 100;
+  std::vector<std::int64_t> noticed_at;
   std::int64_t armed_at = start;
   std::int64_t delay = 1000;
-  for (long ticks = 0;; ++ticks) {
+  for (;;) {
     const std::int64_t due = armed_at + delay * 1000;
     const std::int64_t noticed = (due + kClockTick - 1) / kClockTick * kClockTick;
-    if (noticed - start > kDay) return ticks;
-    armed_at = noticed + kHandlingMoment;
+    if (noticed - start > kDay) return noticed_at;
+    noticed_at.push_back(noticed - start);
+    armed_at = noticed + handling_moment;
     delay = next_delay(armed_at - start);
   }
 }
 
+unsigned plain_period(std::int64_t) {
+  return 1000;
+}
+
+// How often the thread wakes for two timers: once for each clock tick on
+// which either falls due.
+std::size_t wake_ups(std::vector<std::int64_t> first, const std::vector<std::int64_t>& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  std::sort(first.begin(), first.end());
+  return static_cast<std::size_t>(std::unique(first.begin(), first.end()) - first.begin());
+}
+
 TEST(TickSchedule, KeepsADayOfTicksWhereAPlainPeriodicTimerFallsBehind) {
-  const long plain = ticks_delivered_in_a_day([](std::int64_t) { return 1000u; });
-  const long scheduled = ticks_delivered_in_a_day(milliseconds_to_next_tick);
+  const std::size_t plain = expiries_in_a_day(plain_period, 100).size();
+  const std::size_t scheduled = expiries_in_a_day(milliseconds_to_next_tick, 100).size();
   std::printf(
-      "simulated day on Windows: plain 1000 ms timer %ld ticks (%ld s behind), "
-      "re-armed to whole seconds %ld ticks\n",
+      "simulated day on Windows: plain 1000 ms timer %zu ticks (%zu s behind), "
+      "re-armed to whole seconds %zu ticks\n",
       plain, 86400 - plain, scheduled);
-  EXPECT_EQ(plain, 85070);
-  EXPECT_NEAR(scheduled, 86400, 1);
+  EXPECT_EQ(plain, 85070u);
+  EXPECT_NEAR(static_cast<double>(scheduled), 86400, 1);
+}
+
+TEST(TickSchedule, TheKeeperFallsDueInTheUptimeTimersWakeUpAllDay) {
+  // The keeper's tick is handled just after the uptime's, in the same wake-up.
+  const auto uptime = expiries_in_a_day(milliseconds_to_next_tick, 100);
+  const auto keeper = expiries_in_a_day(milliseconds_to_next_tick, 200);
+  const auto plain_keeper = expiries_in_a_day(plain_period, 200);
+  std::printf(
+      "simulated day on Windows, both timers: %zu wake-ups with the keeper on the same "
+      "whole seconds, %zu with a plain 1000 ms keeper\n",
+      wake_ups(uptime, keeper), wake_ups(uptime, plain_keeper));
+  ASSERT_EQ(keeper.size(), uptime.size());
+  for (std::size_t i = 0; i < uptime.size(); ++i) {
+    ASSERT_LE(std::abs(keeper[i] - uptime[i]), kClockTick) << "tick " << i + 1;
+  }
+  EXPECT_LE(wake_ups(uptime, keeper), uptime.size() + 1);
+  EXPECT_GT(wake_ups(uptime, plain_keeper), uptime.size() * 19 / 10);
 }
 
 TEST(TickSchedule, WaitsForTheNextWholeSecondNeverLess) {
