@@ -2,6 +2,7 @@
 
 #include "settings/registry_store.h"
 #include "windows/control_ids.h"
+#include "windows/focusable_label.h"
 
 namespace qvutt {
 
@@ -23,20 +24,17 @@ constexpr ControlLayout label(int id, const wchar_t* text, int left, int top, in
 constexpr ControlLayout kControls[] = {
     {kOkButton, L"BUTTON", L"OK", BS_PUSHBUTTON | WS_TABSTOP, 0, 3000, 1680, 1935, 615},
     label(kTitle1Label, L"QUELVARO", 120, 120, 1935),
-    label(kCreatorLabel, L"Created By Zerbold93", 120, 600, 5175, SS_NOTIFY),
+    // The keyboard reaches it too, for the address (Enter, as a double-click).
+    label(kCreatorLabel, L"Created By Zerbold93", 120, 600, 5175, SS_NOTIFY | WS_TABSTOP),
     label(kVersionLabel, L"Version 1.0", 2760, 1080, 2535),
     label(kFreewareLabel, L"Freeware", 120, 1080, 2535),
     label(kTitle2Label, L"QV-UPTIME-TIMER", 3240, 120, 2055),
     label(kTitle3Label, L"QV-UTT", 2160, 120, 975),
-    always_on_top_check_box(kAlwaysOnTopCheckBox, 600, 1800),
+    always_on_top_check_box(kAlwaysOnTopCheckBox, 600, 1800, WS_TABSTOP),
 };
 
 bool is_label(int id) {
   return id != kOkButton && id != kAlwaysOnTopCheckBox;
-}
-
-bool is_tab_key(const MSG& message) {
-  return message.message == WM_KEYDOWN && message.wParam == VK_TAB;
 }
 
 }  // namespace
@@ -83,6 +81,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
 
 void AboutWindow::on_load() {
   const WindowSettings settings = face_.load(hwnd_, kAboutWindowKeys);
+  make_focusable_label(hwnd_, kCreatorLabel);
   if (settings.always_on_top != check_box_value(hwnd_, kAlwaysOnTopCheckBox)) {
     set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
     mirror_choice_into_owner();
@@ -116,13 +115,40 @@ void AboutWindow::on_session_end() {
 }
 
 LRESULT AboutWindow::on_label_colours(HDC dc, HWND label) {
-  if (is_label(GetDlgCtrlID(label))) return paint_display_colours(dc);
+  if (is_label(GetDlgCtrlID(label))) return face_.paint_display(dc);
   return default_handling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(label));
 }
 
 void AboutWindow::on_erase_background(HDC dc) {
   face_.erase_background(dc);
+}
+
+void AboutWindow::on_system_colours_changed() {
+  face_.follow_system_colours();
+}
+
+bool AboutWindow::on_dialog_key(const MSG& key) {
+  if (key.message != WM_KEYDOWN || !IsChild(hwnd_, key.hwnd)) return false;
+  // A control that wants the key (Enter on the creator line) has it.
+  if (SendMessageW(key.hwnd, WM_GETDLGCODE, key.wParam, reinterpret_cast<LPARAM>(&key)) &
+      DLGC_WANTMESSAGE) {
+    return false;
+  }
+  switch (key.wParam) {
+    case VK_TAB:
+      show_keyboard_cues(hwnd_);
+      SetFocus(GetNextDlgTabItem(hwnd_, key.hwnd, GetKeyState(VK_SHIFT) < 0));
+      return true;
+    case VK_RETURN:
+      on_ok_click();
+      return true;
+    case VK_ESCAPE:
+      close();
+      return true;
+    default:
+      return false;
+  }
 }
 
 void AboutWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
@@ -147,12 +173,7 @@ void AboutWindow::run_modal_loop() {
       PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop to see
       return;
     }
-    // Tab moves between the button and the check box; Enter and Escape do nothing.
-    if (is_tab_key(message) && IsChild(hwnd_, message.hwnd)) {
-      const bool backwards = GetKeyState(VK_SHIFT) < 0;
-      SetFocus(GetNextDlgTabItem(hwnd_, message.hwnd, backwards));
-      continue;
-    }
+    if (on_dialog_key(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

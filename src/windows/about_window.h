@@ -33,6 +33,10 @@ class AboutWindow : public WindowBase<AboutWindow> {
   LRESULT on_label_colours(HDC dc, HWND label);
   void on_erase_background(HDC dc);
   void on_dpi_changed(int dots_per_inch, const RECT& suggested);
+  void on_system_colours_changed();
+  // Tab, Enter (OK) and Escape (the close box), as in a dialog box; false
+  // for any other message.
+  bool on_dialog_key(const MSG& key);
 
   void mirror_choice_into_owner();
   void save_settings();

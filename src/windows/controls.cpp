@@ -8,9 +8,6 @@ namespace qvutt {
 
 namespace {
 
-constexpr COLORREF kDisplayText = RGB(0, 255, 0);
-constexpr COLORREF kDisplayBackground = RGB(0, 0, 0);
-
 FontHandle create_font(const wchar_t* face, double points, int weight, const TwipScale& scale) {
   return FontHandle(CreateFontW(-scale.points(points), 0, 0, 0, weight, FALSE, FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -54,18 +51,6 @@ ControlFonts create_control_fonts(double label_points, const TwipScale& scale) {
   const double stock_points = screen_scale().points_of(std::abs(stock.lfHeight));
   return {create_font(L"Arial", label_points, FW_BOLD, scale),
           create_font(stock.lfFaceName, stock_points, stock.lfWeight, scale)};
-}
-
-LRESULT paint_display_colours(HDC dc) {
-  SetTextColor(dc, kDisplayText);
-  SetBkColor(dc, kDisplayBackground);
-  return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
-}
-
-LRESULT paint_system_colours(HDC dc) {
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 ControlText control_text(HWND parent, int id) {

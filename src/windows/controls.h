@@ -26,13 +26,11 @@ struct ControlLayout {
   int height;
 };
 
-// The "Always On Top" check box both windows have, at left and top in twips.
-constexpr ControlLayout always_on_top_check_box(int id, int left, int top) {
-  return {id, L"BUTTON", L"Always On Top", BS_3STATE | WS_TABSTOP, 0, left, top, 1455, 255};
+// The "Always On Top" check box both windows have, at left and top in twips;
+// tab_stop is WS_TABSTOP where the keyboard may reach it.
+constexpr ControlLayout always_on_top_check_box(int id, int left, int top, DWORD tab_stop) {
+  return {id, L"BUTTON", L"Always On Top", BS_3STATE | tab_stop, 0, left, top, 1455, 255};
 }
-
-// Both windows' very dark blue.
-constexpr COLORREF kWindowBackground = RGB(1, 0, 66);
 
 // A window class with an arrow cursor, no icons and no background brush:
 // each window sets icons for its own DPI and paints its own background.
@@ -50,11 +48,6 @@ struct ControlFonts {
   FontHandle system;  // the stock GUI font's face and size, for the rest
 };
 ControlFonts create_control_fonts(double label_points, const TwipScale& scale);
-
-// The colours of the green-on-black labels, for WM_CTLCOLORSTATIC.
-LRESULT paint_display_colours(HDC dc);
-// Button face and button text, for the column heads.
-LRESULT paint_system_colours(HDC dc);
 
 // Texts of the labels the program writes: short and ASCII.
 using ControlText = FixedText<32>;

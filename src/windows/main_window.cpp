@@ -5,6 +5,7 @@
 #include "settings/registry_store.h"
 #include "windows/control_ids.h"
 #include "windows/dpi.h"
+#include "windows/focusable_label.h"
 #include "windows/resource_icons.h"
 #include "windows/topmost_keeper.h"
 
@@ -31,12 +32,15 @@ constexpr DWORD kHeadStyle = SS_LEFT | WS_CLIPSIBLINGS;
 constexpr ControlLayout kControls[] = {
     {kDaysTotalLabel, L"STATIC", L"0", kDisplayStyle, 0, 600, 240, 975, 495},
     {kUptimeLabel, L"STATIC", L"00:00:00", kDisplayStyle, 0, 1680, 240, 1695, 495},
-    {kLogoPicture, L"STATIC", L"", SS_OWNERDRAW | SS_NOTIFY, WS_EX_CLIENTEDGE, 120, 240, 420, 420},
+    // Its text is never drawn: it is the name a screen reader gives it.
+    {kLogoPicture, L"STATIC", L"About QV-UTT", SS_OWNERDRAW | SS_NOTIFY | WS_TABSTOP,
+     WS_EX_CLIENTEDGE, 120, 240, 420, 420},
     {kDaysHeadLabel, L"STATIC", L"Days", kHeadStyle, 0, 960, 0, 375, 255},
     {kHoursHeadLabel, L"STATIC", L"Hours", kHeadStyle, 0, 1800, 0, 495, 255},
     {kMinsHeadLabel, L"STATIC", L"Mins", kHeadStyle, 0, 2400, 0, 375, 255},
     {kSecsHeadLabel, L"STATIC", L"Secs", kHeadStyle, 0, 2880, 0, 375, 255},
-    always_on_top_check_box(kAlwaysOnTopCheckBox, 360, 1920),
+    // Below the strip the window shows: the keyboard must never land there.
+    always_on_top_check_box(kAlwaysOnTopCheckBox, 360, 1920, 0),
 };
 
 bool is_display(int id) {
@@ -86,10 +90,14 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       on_draw_logo(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
       return TRUE;
     case WM_SETFOCUS:
-      // The check box keeps the keyboard focus, even where it lies outside the window.
-      SetFocus(GetDlgItem(hwnd_, kAlwaysOnTopCheckBox));
+      on_activation_focus();
       return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lparam) != OBJID_CLIENT)
+        return default_handling(message, wparam, lparam);
+      return on_accessible_object_request(wparam);
     case WM_DESTROY:
+      accessible_.disconnect();
       PostQuitMessage(0);
       return 0;
     default:
@@ -100,6 +108,7 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
 void MainWindow::on_load() {
   load_logo(window_scale(hwnd_));
   const WindowSettings settings = face_.load(hwnd_, kMainWindowKeys);
+  make_focusable_label(hwnd_, kLogoPicture);
   set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
   SetTimer(hwnd_, kAlwaysOnTopTimer, kTickMilliseconds, nullptr);
   SetTimer(hwnd_, kUptimeTimer, kTickMilliseconds, nullptr);
@@ -115,9 +124,10 @@ void MainWindow::on_uptime_tick() {
                            DayCountText(control_text(hwnd_, kDaysTotalLabel).view())};
   UptimeTexts shown = before;
   uptime_.tick(shown);
-  // Only a label whose text changed is repainted.
-  if (shown.time != before.time.view()) set_control_text(hwnd_, kUptimeLabel, shown.time.view());
-  if (shown.days != before.days.view()) set_control_text(hwnd_, kDaysTotalLabel, shown.days.view());
+  // Only a display whose text changed is repainted, and told to a screen reader.
+  if (shown.time != before.time.view()) show(kUptimeLabel, UptimeAccessible::kTime, shown.time);
+  if (shown.days != before.days.view())
+    show(kDaysTotalLabel, UptimeAccessible::kDayCount, shown.days);
 }
 
 void MainWindow::on_always_on_top_tick() {
@@ -139,6 +149,21 @@ void MainWindow::on_check_box_click() {
   toggle_check_box(hwnd_, kAlwaysOnTopCheckBox);
 }
 
+void MainWindow::on_activation_focus() {
+  // The logo, the way to the About window: the focus shows where a keyboard
+  // user can see it, never on the check box below the visible strip.
+  SetFocus(GetDlgItem(hwnd_, kLogoPicture));
+}
+
+LRESULT MainWindow::on_accessible_object_request(WPARAM wparam) {
+  const LRESULT answer = accessible_.answer(hwnd_, wparam);
+  return answer != 0 ? answer : default_handling(WM_GETOBJECT, wparam, OBJID_CLIENT);
+}
+
+void MainWindow::on_system_colours_changed() {
+  face_.follow_system_colours();
+}
+
 void MainWindow::on_close() {
   // Closing the About window first lets it save as on any other close.
   if (about_) about_->close();
@@ -152,12 +177,12 @@ void MainWindow::on_session_end() {
 
 LRESULT MainWindow::on_label_colours(HDC dc, HWND label) {
   const int id = GetDlgCtrlID(label);
-  if (is_display(id)) return paint_display_colours(dc);
+  if (is_display(id)) return face_.paint_display(dc);
   if (id == kAlwaysOnTopCheckBox) {
     return default_handling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                             reinterpret_cast<LPARAM>(label));
   }
-  return paint_system_colours(dc);
+  return face_.paint_head(dc);
 }
 
 void MainWindow::on_draw_logo(const DRAWITEMSTRUCT& item) {
@@ -199,6 +224,12 @@ void MainWindow::load_logo(const TwipScale& scale) {
 void MainWindow::open_about_window() {
   if (!about_) about_.emplace(instance_);
   about_->show_modal(hwnd_);
+}
+
+template <std::size_t capacity>
+void MainWindow::show(int display, UptimeAccessible::Part part, const FixedText<capacity>& text) {
+  set_control_text(hwnd_, display, text.view());
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, part);
 }
 
 void MainWindow::rearm_on_next_second(UINT_PTR timer) {

@@ -11,6 +11,7 @@
 #include "windows/about_window.h"
 #include "windows/controls.h"
 #include "windows/monotonic_clock.h"
+#include "windows/uptime_accessible.h"
 #include "windows/window_base.h"
 #include "windows/window_face.h"
 
@@ -32,6 +33,9 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_logo_double_click();
   void on_about_command();
   void on_check_box_click();
+  void on_activation_focus();
+  LRESULT on_accessible_object_request(WPARAM wparam);
+  void on_system_colours_changed();
   void on_close();
   void on_session_end();
   LRESULT on_label_colours(HDC dc, HWND label);
@@ -43,6 +47,9 @@ class MainWindow : public WindowBase<MainWindow> {
   void load_logo(const TwipScale& scale);
   void open_about_window();
   void rearm_on_next_second(UINT_PTR timer);
+  // A display's new text, and the change event for its part.
+  template <std::size_t capacity>
+  void show(int display, UptimeAccessible::Part part, const FixedText<capacity>& text);
   void save_position();
 
   HINSTANCE instance_ = nullptr;
@@ -53,6 +60,7 @@ class MainWindow : public WindowBase<MainWindow> {
   bool keeper_on_ = false;            // decided once, at load
   MonotonicClock started_;            // both timers' whole seconds count from here
   std::optional<AboutWindow> about_;  // made on first use
+  UptimeAccessible accessible_;
 };
 
 }  // namespace qvutt

@@ -2,7 +2,8 @@
 // WM_NCCREATE, lives in GWLP_USERDATA, and gets every message after that. The
 // events every window of the program has go to handlers of the same names in
 // each (on_load, on_erase_background, on_label_colours, on_dpi_changed,
-// on_close, on_session_end); the rest to the window's own handle_message.
+// on_system_colours_changed, on_close, on_session_end); the rest to the
+// window's own handle_message.
 #pragma once
 
 #include <windows.h>
@@ -47,6 +48,10 @@ class WindowBase {
       case WM_DPICHANGED:
         self->on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
         return 0;
+      case WM_SYSCOLORCHANGE:
+      case WM_SETTINGCHANGE:  // high contrast comes and goes with this one
+        self->on_system_colours_changed();
+        return self->default_handling(message, wparam, lparam);
       case WM_CLOSE:
         self->on_close();
         return 0;

@@ -15,12 +15,19 @@ namespace {
 constexpr int kSmallIconTwips = 240;
 constexpr int kBigIconTwips = 480;
 
+bool high_contrast_on() {
+  HIGHCONTRASTW high_contrast{};
+  high_contrast.cbSize = sizeof high_contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) &&
+         (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 }  // namespace
 
 WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   window_ = window;
   scale_ = window_scale(window);
-  background_.reset(CreateSolidBrush(kWindowBackground));
+  choose_colours();
   for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
     create_control(window, *layout);
   }
@@ -40,6 +47,26 @@ void WindowFace::erase_background(HDC dc) const {
   RECT client{};
   GetClientRect(window_, &client);
   FillRect(dc, &client, background_.get());
+}
+
+LRESULT WindowFace::paint_display(HDC dc) const {
+  SetTextColor(dc, colours_.display_text);
+  SetBkColor(dc, colours_.display_background);
+  return reinterpret_cast<LRESULT>(display_background_.get());
+}
+
+LRESULT WindowFace::paint_head(HDC dc) const {
+  SetTextColor(dc, colours_.head_text);
+  SetBkColor(dc, colours_.head_background);
+  return reinterpret_cast<LRESULT>(head_background_.get());
+}
+
+void WindowFace::follow_system_colours() {
+  const ColourScheme last = colours_;
+  choose_colours();
+  if (!(colours_ == last)) {
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
 }
 
 void WindowFace::change_dpi(int dots_per_inch, const RECT& suggested) {
@@ -62,6 +89,15 @@ void WindowFace::lay_out() {
     const HICON icon = resource_icon(IDI_APP, scale_.pixels(twips));
     SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
   }
+}
+
+void WindowFace::choose_colours() {
+  const SystemColours system{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT),
+                             GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+  colours_ = colour_scheme(high_contrast_on(), system);
+  background_.reset(CreateSolidBrush(colours_.background));
+  display_background_.reset(CreateSolidBrush(colours_.display_background));
+  head_background_.reset(CreateSolidBrush(colours_.head_background));
 }
 
 }  // namespace qvutt

@@ -1,7 +1,8 @@
 // What both windows are made of in the same way, at the window's own DPI: the
 // controls laid out from a twip table, the fonts they are drawn in, the dark
 // background, the window's icons, and where the window stands. All of it is
-// made again when the window crosses to a monitor of another scale.
+// made again when the window crosses to a monitor of another scale; the
+// colours again when the system's change or high contrast comes or goes.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 
 #include "settings/window_settings.h"
 #include "win32/handles.h"
+#include "windows/colour_scheme.h"
 #include "windows/controls.h"
 #include "windows/window_placement.h"
 
@@ -36,12 +38,19 @@ class WindowFace {
   void save_position(SettingsStore& store, const WindowKeys& keys) const;
 
   void erase_background(HDC dc) const;
+  // The colours of the green-on-black labels, and of the column heads, for
+  // WM_CTLCOLORSTATIC.
+  LRESULT paint_display(HDC dc) const;
+  LRESULT paint_head(HDC dc) const;
+  // The colours again from the system's; the window repainted if they changed.
+  void follow_system_colours();
   // Everything at the new DPI, the window in the rectangle the system
   // suggests, then one repaint.
   void change_dpi(int dots_per_inch, const RECT& suggested);
 
  private:
   void lay_out();
+  void choose_colours();
 
   const ControlLayout* controls_;
   std::size_t control_count_;
@@ -51,7 +60,10 @@ class WindowFace {
   HWND window_ = nullptr;
   TwipScale scale_{USER_DEFAULT_SCREEN_DPI};
   ControlFonts fonts_;
+  ColourScheme colours_{};
   BrushHandle background_;
+  BrushHandle display_background_;
+  BrushHandle head_background_;
   WindowPlacement placed_{};
 };
 
