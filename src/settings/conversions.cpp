@@ -17,6 +17,18 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
+// 10 to the n, n >= 0: exact up to 10^22, the largest power of ten a double
+// holds exactly; beyond, within a rounding or two, and infinite past a
+// double's range. (The library's pow would double the program's arithmetic.)
+double power_of_ten(int n) {
+  constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  double power = 1.0;
+  for (; n > 22; n -= 22) power *= 1e22;
+  return power * kExact[n];
+}
+
 // The value of a plain decimal number; nothing for any other text. Digits past
 // the nineteenth significant one only scale the result: no float needs them.
 std::optional<double> decimal_from_text(std::string_view text) {
@@ -51,10 +63,10 @@ std::optional<double> decimal_from_text(std::string_view text) {
 
   auto value = static_cast<double>(mantissa);
   // One correctly rounded operation where the power of ten is exact.
-  if (exponent < 0 && exponent >= -22) {
-    value /= std::pow(10.0, -exponent);
-  } else if (exponent != 0) {
-    value *= std::pow(10.0, exponent);
+  if (exponent < 0) {
+    value /= power_of_ten(-exponent);
+  } else if (exponent > 0) {
+    value *= power_of_ten(exponent);
   }
   return negative ? -value : value;
 }
@@ -85,8 +97,10 @@ NumberText text_from_single(float value) {
   // Seven significant digits as an integer, and the power of ten of the first.
   const double magnitude = std::fabs(static_cast<double>(value));
   int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-  auto significand =
-      static_cast<std::uint64_t>(std::llround(magnitude / std::pow(10.0, exponent - 6)));
+  const int scale = exponent - 6;
+  const double scaled =
+      scale >= 0 ? magnitude / power_of_ten(scale) : magnitude * power_of_ten(-scale);
+  auto significand = static_cast<std::uint64_t>(std::llround(scaled));
   if (significand >= 10000000) {
     significand /= 10;
     ++exponent;
