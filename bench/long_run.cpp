@@ -1,6 +1,6 @@
 // A long run of the real program: many timer ticks, many About windows and
 // DPI changes, with its private memory and handle counts before and after.
-//   usage: long_run [TICKS] [ABOUT_CYCLES]
+//   usage: long_run [TICKS] [ABOUT_CYCLES] [WARM_UP_CYCLES]
 #include <windows.h>
 // after windows.h, which it needs
 #include <psapi.h>
@@ -56,17 +56,30 @@ bool about_cycle(const qvutt::e2e::Program& program) {
 int wmain(int argc, wchar_t** argv) {
   const long ticks = argc > 1 ? _wtol(argv[1]) : 200000;
   const int cycles = argc > 2 ? _wtoi(argv[2]) : 300;
-  qvutt::e2e::Program program(L"bench-long-run");
-  program.start();
-  const Footprint started = footprint_of(program.process());
-
   // Warm-up: Wine's own heaps and caches settle over the first few dozen
   // windows, and its glyph caches over the first hundred or so DPI changes
   // (measured: flat from about the 150th About window on).
-  constexpr int kWarmUpCycles = 150;
+  const int warm_up_cycles = argc > 3 ? _wtoi(argv[3]) : 150;
+  if (ticks < cycles || cycles < 2) {
+    std::fprintf(stderr,
+                 "usage: long_run [TICKS] [ABOUT_CYCLES >= 2, <= TICKS] [WARM_UP_CYCLES]\n");
+    return 2;
+  }
+  qvutt::e2e::Program program(L"bench-long-run");
+  program.start();
+  if (!IsWindowVisible(program.main_window())) {
+    std::fprintf(stderr, "the program did not show its window (exit code %lu)\n",
+                 program.exit_code());
+    return 1;
+  }
+  const Footprint started = footprint_of(program.process());
+
   program.uptime_ticks(1000);
-  for (int cycle = 0; cycle < kWarmUpCycles; ++cycle) {
-    if (!about_cycle(program)) return 1;
+  for (int cycle = 0; cycle < warm_up_cycles; ++cycle) {
+    if (!about_cycle(program)) {
+      std::fprintf(stderr, "warm-up About window %d did not open and close\n", cycle + 1);
+      return 1;
+    }
   }
   const Footprint warm = footprint_of(program.process());
   Footprint halfway = warm;
@@ -88,7 +101,7 @@ int wmain(int argc, wchar_t** argv) {
   const Footprint finished = footprint_of(program.process());
 
   std::printf("long run: %ld ticks and %d About windows in %.1f s, display %s\n",
-              ticks_per_cycle * cycles + 1000, cycles + kWarmUpCycles,
+              ticks_per_cycle * cycles + 1000, cycles + warm_up_cycles,
               (GetTickCount() - begun) / 1000.0, counts_right ? "right" : "WRONG");
   std::printf("a posted tick, from PostMessage to the display showing it: %.1f us\n",
               1000.0 * ticking / static_cast<double>(ticks_per_cycle * cycles));

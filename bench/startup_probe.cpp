@@ -1,7 +1,7 @@
-// Start-up time of two programs, measured alike and alternately: from
-// CreateProcess to a visible window of the new process whose first child
-// shows text. Prints the median of each and their ratio.
-//   usage: startup_probe PROGRAM YARDSTICK [RUNS]
+// Start-up time of a program against yardsticks, all measured alike and in
+// turn: from CreateProcess to a visible window of the new process whose first
+// child shows text. Prints the median of each and the program's ratio to each.
+//   usage: startup_probe RUNS PROGRAM YARDSTICK [YARDSTICK...]
 #include <windows.h>
 
 #include <algorithm>
@@ -73,24 +73,28 @@ double median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: startup_probe PROGRAM YARDSTICK [RUNS]\n");
+  if (argc < 4 || _wtoi(argv[1]) < 1) {
+    std::fprintf(stderr, "usage: startup_probe RUNS PROGRAM YARDSTICK [YARDSTICK...]\n");
     return 2;
   }
-  const int runs = argc > 3 ? _wtoi(argv[3]) : 15;
-  time_to_first_text(argv[1]);  // warm the file cache and the Wine server
-  time_to_first_text(argv[2]);
-  std::vector<double> program, yardstick;
-  for (int run = 0; run < runs; ++run) {
-    program.push_back(time_to_first_text(argv[1]));
-    yardstick.push_back(time_to_first_text(argv[2]));
+  const int runs = _wtoi(argv[1]);
+  const int programs = argc - 2;
+  std::vector<std::vector<double>> times(programs);
+  for (int run = -1; run < runs; ++run) {  // run -1 warms the file cache and the Wine server
+    for (int i = 0; i < programs; ++i) {
+      const double elapsed = time_to_first_text(argv[2 + i]);
+      if (elapsed < 0) {
+        std::fprintf(stderr, "%ls did not show its text\n", argv[2 + i]);
+        return 1;
+      }
+      if (run >= 0) times[i].push_back(elapsed);
+    }
   }
-  if (*std::min_element(program.begin(), program.end()) < 0 ||
-      *std::min_element(yardstick.begin(), yardstick.end()) < 0) {
-    std::fprintf(stderr, "a program did not show its text\n");
-    return 1;
+  const double program = median(times[0]);
+  std::printf("start-up, median of %d: %ls %.1f ms\n", runs, argv[2], program);
+  for (int i = 1; i < programs; ++i) {
+    std::printf("  against %ls %.1f ms: ratio %.2f\n", argv[2 + i], median(times[i]),
+                program / median(times[i]));
   }
-  std::printf("start-up, median of %d: QV-UTT %.1f ms, minimal window %.1f ms, ratio %.2f\n", runs,
-              median(program), median(yardstick), median(program) / median(yardstick));
   return 0;
 }

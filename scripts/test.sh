@@ -2,8 +2,9 @@
 # Every test: installs what is missing, builds the native tree and both
 # Windows trees (32-bit and 64-bit), runs the native tests and lint, checks
 # both programs' images, then runs the Windows tests under Wine on a virtual
-# display for each architecture this machine can run (scripts/arches.sh), and
-# checks that the release of the last commit builds to the same bytes twice.
+# display for each architecture this machine can run (scripts/arches.sh),
+# builds the benchmark and runs it briefly, and checks that the release of the
+# last commit builds to the same bytes twice.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -37,6 +38,15 @@ for arch in "${runnable_arches[@]}"; do
     ctest --preset "windows-$arch" || status=$?
   wineserver --kill 2>/dev/null || true
 done
+
+# The benchmark builds for both architectures, and a short run of it works
+# (its figures are printed, never judged): a benchmark that no longer builds
+# or runs fails here.
+for arch in x86 x64; do
+  cmake --preset "bench-windows-$arch" >/dev/null
+  cmake --build --preset "bench-windows-$arch"
+done
+bash bench/run.sh 2000 4 2 || status=$?
 
 # The release: two builds of the last commit must give the same bytes.
 bash scripts/check-reproducible.sh || status=$?

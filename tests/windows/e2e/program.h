@@ -35,6 +35,7 @@ class Program {
   void close();
   DWORD exit_code() const;
   HWND main_window() const { return main_window_; }
+  HANDLE process() const { return process_.hProcess; }  // for the benchmark's measures
 
   // Waits a few seconds for the About window to show (or, with false, to go)
   // and returns it; null if it never does.
