@@ -1,0 +1,69 @@
+// The main window made in this process, for what Wine shows only there: a
+// change of the system's colours (Wine keeps each process's copy of them as
+// it first read them, so a program started apart never sees another's
+// SetSysColors until it starts again), and the window's icons (which another
+// process cannot read under Wine).
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "windows/main_window.h"
+
+namespace qvutt {
+namespace {
+
+void pump_messages_for(DWORD milliseconds) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(10)) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+}
+
+// One window a process: its class is registered once.
+TEST(InProcess, TheWindowFollowsNewSystemColoursAndSetsItsIconsForEachDpi) {
+  MainWindow main;
+  ASSERT_TRUE(main.create(GetModuleHandleW(nullptr)));
+  const HWND window = main.hwnd();
+
+  // The column heads repaint in a new button face at once, and back.
+  const auto head_colour = [&] {
+    pump_messages_for(300);
+    const HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, 151, 1);  // the "Hours" head, right of its text
+    ReleaseDC(window, dc);
+    return colour;
+  };
+  const int button_face = COLOR_BTNFACE;
+  const COLORREF usual = GetSysColor(COLOR_BTNFACE);
+  const COLORREF changed = RGB(200, 0, 0);
+  EXPECT_EQ(head_colour(), usual);
+  SetSysColors(1, &button_face, &changed);
+  EXPECT_EQ(head_colour(), changed);
+  SetSysColors(1, &button_face, &usual);
+  EXPECT_EQ(head_colour(), usual);
+
+  // Each DPI has icons of its own size: new ones at 144 dpi, the first back at 96.
+  const auto icons = [&] {
+    return std::pair{SendMessageW(window, WM_GETICON, ICON_SMALL, 0),
+                     SendMessageW(window, WM_GETICON, ICON_BIG, 0)};
+  };
+  const auto change_dpi = [&](int dots_per_inch) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
+                 reinterpret_cast<LPARAM>(&frame));
+    return icons();
+  };
+  const auto at_96 = icons();
+  ASSERT_TRUE(at_96.first != 0 && at_96.second != 0);
+  const auto at_144 = change_dpi(144);
+  EXPECT_TRUE(at_144.first != 0 && at_144.first != at_96.first);
+  EXPECT_TRUE(at_144.second != 0 && at_144.second != at_96.second);
+  EXPECT_EQ(change_dpi(96), at_96);
+
+  DestroyWindow(window);
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QV_UTT\\window_tests");
+}
+
+}  // namespace
+}  // namespace qvutt
