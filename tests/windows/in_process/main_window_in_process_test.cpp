@@ -1,8 +1,7 @@
-// The main window made in this process, for what Wine shows only there: a
-// change of the system's colours (Wine keeps each process's copy of them as
-// it first read them, so a program started apart never sees another's
-// SetSysColors until it starts again), and the window's icons (which another
-// process cannot read under Wine).
+// The main window made in this process, for what another process cannot see
+// under Wine: a change of the system's colours (a program running apart gets
+// WM_SYSCOLORCHANGE after another's SetSysColors, but goes on reading the old
+// colours), and the window's icons (WM_GETICON from another process answers 0).
 #include <gtest/gtest.h>
 
 #include <utility>
