@@ -22,12 +22,18 @@ bool high_contrast_on() {
          (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
+ColourScheme current_colour_scheme() {
+  const SystemColours system{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT),
+                             GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+  return colour_scheme(high_contrast_on(), system);
+}
+
 }  // namespace
 
 WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   window_ = window;
   scale_ = window_scale(window);
-  choose_colours();
+  take_colours(current_colour_scheme());
   for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
     create_control(window, *layout);
   }
@@ -62,11 +68,11 @@ LRESULT WindowFace::paint_head(HDC dc) const {
 }
 
 void WindowFace::follow_system_colours() {
-  const ColourScheme last = colours_;
-  choose_colours();
-  if (!(colours_ == last)) {
-    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
-  }
+  // WM_SETTINGCHANGE comes for every setting: most change no colour.
+  const ColourScheme now = current_colour_scheme();
+  if (now == colours_) return;
+  take_colours(now);
+  RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void WindowFace::change_dpi(int dots_per_inch, const RECT& suggested) {
@@ -91,10 +97,8 @@ void WindowFace::lay_out() {
   }
 }
 
-void WindowFace::choose_colours() {
-  const SystemColours system{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT),
-                             GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
-  colours_ = colour_scheme(high_contrast_on(), system);
+void WindowFace::take_colours(const ColourScheme& colours) {
+  colours_ = colours;
   background_.reset(CreateSolidBrush(colours_.background));
   display_background_.reset(CreateSolidBrush(colours_.display_background));
   head_background_.reset(CreateSolidBrush(colours_.head_background));

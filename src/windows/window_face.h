@@ -50,7 +50,8 @@ class WindowFace {
 
  private:
   void lay_out();
-  void choose_colours();
+  // The scheme's colours and brushes, the last ones released.
+  void take_colours(const ColourScheme& colours);
 
   const ControlLayout* controls_;
   std::size_t control_count_;
