@@ -14,6 +14,10 @@ constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - ABOUT";
 constexpr wchar_t kContactAddress[] = L"zerbold93@example.com";
 constexpr double kLabelPoints = 9.75;
 
+// The stored size is the outer frame's, measured on a 19-pixel caption and
+// 3-pixel borders at 96 dpi: 90 twips wide and 375 high around the client area.
+constexpr TwipSize kDesignFrame{90, 375};
+
 // Every label is one line of centred text in a box, 375 twips high.
 constexpr ControlLayout label(int id, const wchar_t* text, int left, int top, int width,
                               DWORD style = 0) {
@@ -40,7 +44,7 @@ bool is_label(int id) {
 }  // namespace
 
 AboutWindow::AboutWindow(HINSTANCE instance)
-    : instance_(instance), face_(kControls, kLabelPoints, is_label) {
+    : instance_(instance), face_(kControls, kLabelPoints, is_label, kDesignFrame) {
   register_window_class(instance, kAboutWindowClass, window_procedure);
 }
 
@@ -149,6 +153,10 @@ bool AboutWindow::on_dialog_key(const MSG& key) {
     default:
       return false;
   }
+}
+
+SIZE AboutWindow::on_dpi_scaled_size(int dots_per_inch) const {
+  return face_.size_at(dots_per_inch);
 }
 
 void AboutWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {

@@ -32,6 +32,7 @@ class AboutWindow : public WindowBase<AboutWindow> {
   void on_session_end();
   LRESULT on_label_colours(HDC dc, HWND label);
   void on_erase_background(HDC dc);
+  SIZE on_dpi_scaled_size(int dots_per_inch) const;
   void on_dpi_changed(int dots_per_inch, const RECT& suggested);
   void on_system_colours_changed();
   // Tab, Enter (OK) and Escape (the close box), as in a dialog box; false

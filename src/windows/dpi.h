@@ -17,4 +17,9 @@ TwipScale screen_scale();
 // it (Windows 10 1607 and later); the screen's elsewhere.
 TwipScale window_scale(HWND window);
 
+// The outer size that gives a window of this one's styles the client area
+// client at dots_per_inch, with the frame the system draws there (where it
+// can tell for any DPI: Windows 10 1607 and later; at the system's elsewhere).
+SIZE window_size_for_client(HWND window, SIZE client, int dots_per_inch);
+
 }  // namespace qvutt

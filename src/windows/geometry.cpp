@@ -13,6 +13,11 @@ int moved_start(int start, int length, int low, int high) {
 
 }  // namespace
 
+TwipSize client_twips(const TwipSize& outer, const TwipSize& design_frame) {
+  return {std::max(0.0f, outer.width - design_frame.width),
+          std::max(0.0f, outer.height - design_frame.height)};
+}
+
 PixelRect moved_inside(const PixelRect& rect, const PixelRect& area) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;

@@ -16,6 +16,7 @@ class TwipScale {
   float twips(int pixels) const {
     return static_cast<float>(pixels * kTwipsPerInch / dots_per_inch_);
   }
+  int dots_per_inch() const { return dots_per_inch_; }
   int points(double points) const {
     return static_cast<int>(std::lround(points * dots_per_inch_ / 72.0));
   }
@@ -42,6 +43,17 @@ struct PlacedEdge {
     return pixels_before == pixels ? PlacedEdge{twips, pixels_after} : *this;
   }
 };
+
+struct TwipSize {
+  float width;
+  float height;
+};
+
+// The client area that a stored outer size means. Stored sizes were measured
+// on the frame the windows were designed with (Windows' classic captions and
+// borders at 96 dpi); the frame the system really draws, taller on Windows 10
+// and 11, must not take its height out of the contents.
+TwipSize client_twips(const TwipSize& outer, const TwipSize& design_frame);
 
 struct PixelRect {
   int left;

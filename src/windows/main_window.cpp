@@ -19,6 +19,10 @@ constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - QV-UTT";
 constexpr UINT kTickMilliseconds = 1000;
 constexpr double kDisplayPoints = 18;
 
+// The stored size is the outer frame's, measured on a 16-pixel tool caption
+// and 3-pixel borders at 96 dpi: 90 twips wide and 330 high around the client area.
+constexpr TwipSize kDesignFrame{90, 330};
+
 // Q, not A: Wine puts an "&About Wine" item in every system menu.
 constexpr wchar_t kAboutCommandText[] = L"About &QV-UTT...";
 
@@ -53,7 +57,7 @@ constexpr int kLogoSizes[] = {24, 30, 36, 48};
 
 }  // namespace
 
-MainWindow::MainWindow() : face_(kControls, kDisplayPoints, is_display) {}
+MainWindow::MainWindow() : face_(kControls, kDisplayPoints, is_display, kDesignFrame) {}
 
 bool MainWindow::create(HINSTANCE instance) {
   instance_ = instance;
@@ -197,6 +201,10 @@ void MainWindow::on_draw_logo(const DRAWITEMSTRUCT& item) {
 
 void MainWindow::on_erase_background(HDC dc) {
   face_.erase_background(dc);
+}
+
+SIZE MainWindow::on_dpi_scaled_size(int dots_per_inch) const {
+  return face_.size_at(dots_per_inch);
 }
 
 void MainWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {

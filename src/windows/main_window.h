@@ -41,6 +41,7 @@ class MainWindow : public WindowBase<MainWindow> {
   LRESULT on_label_colours(HDC dc, HWND label);
   void on_draw_logo(const DRAWITEMSTRUCT& item);
   void on_erase_background(HDC dc);
+  SIZE on_dpi_scaled_size(int dots_per_inch) const;
   void on_dpi_changed(int dots_per_inch, const RECT& suggested);
 
   void add_about_command();

@@ -1,9 +1,9 @@
 // The one window procedure every window class shares: the object arrives with
 // WM_NCCREATE, lives in GWLP_USERDATA, and gets every message after that. The
 // events every window of the program has go to handlers of the same names in
-// each (on_load, on_erase_background, on_label_colours, on_dpi_changed,
-// on_system_colours_changed, on_close, on_session_end); the rest to the
-// window's own handle_message.
+// each (on_load, on_erase_background, on_label_colours, on_dpi_scaled_size,
+// on_dpi_changed, on_system_colours_changed, on_close, on_session_end); the
+// rest to the window's own handle_message.
 #pragma once
 
 #include <windows.h>
@@ -45,6 +45,9 @@ class WindowBase {
       case WM_CTLCOLORSTATIC:
         return self->on_label_colours(reinterpret_cast<HDC>(wparam),
                                       reinterpret_cast<HWND>(lparam));
+      case WM_GETDPISCALEDSIZE:  // the system asks before it suggests a rectangle
+        *reinterpret_cast<SIZE*>(lparam) = self->on_dpi_scaled_size(static_cast<int>(wparam));
+        return TRUE;
       case WM_DPICHANGED:
         self->on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
         return 0;

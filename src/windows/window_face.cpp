@@ -40,7 +40,7 @@ WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   lay_out();
   RegistryStore store;
   const WindowSettings settings = load_window_settings(store, keys);
-  placed_ = place_window(window, settings.rect, scale_);
+  placed_ = place_window(window, settings.rect, design_frame_, scale_);
   return settings;
 }
 
@@ -78,8 +78,12 @@ void WindowFace::follow_system_colours() {
 void WindowFace::change_dpi(int dots_per_inch, const RECT& suggested) {
   scale_ = TwipScale(dots_per_inch);
   lay_out();
-  placed_ = take_suggested_rect(window_, placed_, suggested);
+  placed_ = take_suggested_rect(window_, placed_, suggested, scale_);
   RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+SIZE WindowFace::size_at(int dots_per_inch) const {
+  return outer_size_at(window_, placed_, dots_per_inch);
 }
 
 void WindowFace::lay_out() {

@@ -23,13 +23,15 @@ class WindowFace {
   // the system's.
   using LabelFontChoice = bool (*)(int control_id);
 
+  // design_frame: the frame the stored sizes were measured on, in twips.
   template <std::size_t count>
   WindowFace(const ControlLayout (&controls)[count], double label_points,
-             LabelFontChoice takes_label_font)
+             LabelFontChoice takes_label_font, const TwipSize& design_frame)
       : controls_(controls),
         control_count_(count),
         label_points_(label_points),
-        takes_label_font_(takes_label_font) {}
+        takes_label_font_(takes_label_font),
+        design_frame_(design_frame) {}
 
   // The load sequence's common start: the controls and icons at the window's
   // DPI, then its settings read and the window placed where they say.
@@ -47,6 +49,8 @@ class WindowFace {
   // Everything at the new DPI, the window in the rectangle the system
   // suggests, then one repaint.
   void change_dpi(int dots_per_inch, const RECT& suggested);
+  // The outer size the window will take at a DPI it is about to cross to.
+  SIZE size_at(int dots_per_inch) const;
 
  private:
   void lay_out();
@@ -57,6 +61,7 @@ class WindowFace {
   std::size_t control_count_;
   double label_points_;
   LabelFontChoice takes_label_font_;
+  TwipSize design_frame_;
 
   HWND window_ = nullptr;
   TwipScale scale_{USER_DEFAULT_SCREEN_DPI};

@@ -12,35 +12,63 @@ RECT frame_of(HWND window) {
   return frame;
 }
 
+SIZE client_pixels(const WindowPlacement& placed, const TwipScale& scale) {
+  return {scale.pixels(placed.client.width), scale.pixels(placed.client.height)};
+}
+
+// Puts the window's outer frame at left, top, sized for its client area, then
+// makes up whatever the client area still misses: the frame drawn can differ
+// from the one the system predicts (Wine goes on drawing the old DPI's frame
+// after a DPI change).
+void place_frame(HWND window, int left, int top, const SIZE& outer, const SIZE& client) {
+  SetWindowPos(window, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT drawn{};
+  GetClientRect(window, &drawn);
+  const SIZE missing{client.cx - drawn.right, client.cy - drawn.bottom};
+  if (missing.cx == 0 && missing.cy == 0) return;
+  const RECT frame = frame_of(window);
+  SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + missing.cx,
+               frame.bottom - frame.top + missing.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
-WindowPlacement place_window(HWND window, const WindowRect& rect, const TwipScale& size_scale) {
+WindowPlacement place_window(HWND window, const WindowRect& rect, const TwipSize& design_frame,
+                             const TwipScale& size_scale) {
   const TwipScale position_scale = screen_scale();
   const int left = position_scale.pixels(rect.left);
   const int top = position_scale.pixels(rect.top);
-  RECT frame{left, top, left + size_scale.pixels(rect.width), top + size_scale.pixels(rect.height)};
-  if (MonitorFromRect(&frame, MONITOR_DEFAULTTONULL) == nullptr) {
+  const WindowPlacement placed{
+      {rect.left, left}, {rect.top, top}, client_twips({rect.width, rect.height}, design_frame)};
+  const SIZE outer = outer_size_at(window, placed, size_scale.dots_per_inch());
+  PixelRect frame{left, top, left + outer.cx, top + outer.cy};
+  RECT screen_frame{frame.left, frame.top, frame.right, frame.bottom};
+  if (MonitorFromRect(&screen_frame, MONITOR_DEFAULTTONULL) == nullptr) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
+    GetMonitorInfoW(MonitorFromRect(&screen_frame, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& area = monitor.rcWork;
-    const PixelRect moved = moved_inside({frame.left, frame.top, frame.right, frame.bottom},
-                                         {area.left, area.top, area.right, area.bottom});
-    frame = {moved.left, moved.top, moved.right, moved.bottom};
+    frame = moved_inside(frame, {area.left, area.top, area.right, area.bottom});
   }
-  SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
-               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  place_frame(window, frame.left, frame.top, outer, client_pixels(placed, size_scale));
   // A rescued window stands elsewhere than placed, so it saves where it stands.
-  return {{rect.left, left}, {rect.top, top}};
+  return placed;
 }
 
 WindowPlacement take_suggested_rect(HWND window, const WindowPlacement& placed,
-                                    const RECT& suggested) {
+                                    const RECT& suggested, const TwipScale& size_scale) {
   const RECT before = frame_of(window);
-  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  place_frame(window, suggested.left, suggested.top,
+              outer_size_at(window, placed, size_scale.dots_per_inch()),
+              client_pixels(placed, size_scale));
   const RECT after = frame_of(window);
-  return {placed.left.carried(before.left, after.left), placed.top.carried(before.top, after.top)};
+  return {placed.left.carried(before.left, after.left), placed.top.carried(before.top, after.top),
+          placed.client};
+}
+
+SIZE outer_size_at(HWND window, const WindowPlacement& placed, int dots_per_inch) {
+  return window_size_for_client(window, client_pixels(placed, TwipScale(dots_per_inch)),
+                                dots_per_inch);
 }
 
 TwipPosition current_position(HWND window, const WindowPlacement& placed) {

@@ -22,9 +22,10 @@ testing::AssertionResult looks_like(HWND window, const std::string& reference,
                                     HWND ignored = nullptr);
 
 // Takes the window to 144 dots per inch and back, as the system does when it
-// crosses to a monitor of another scale and returns: it takes each suggested
-// rectangle and looks like reference-144dpi, then reference-96dpi again.
+// crosses to a monitor of another scale and returns: it stands where each
+// suggested rectangle begins, its client area is client_twips at that scale,
+// and it looks like reference-144dpi, then reference-96dpi again.
 void check_dpi_round_trip(const Program& program, HWND window, const std::string& reference,
-                          HWND ignored = nullptr);
+                          const std::array<LONG, 2>& client_twips, HWND ignored = nullptr);
 
 }  // namespace qvutt::e2e

@@ -123,6 +123,19 @@ void Program::change_dpi(HWND window, int dots_per_inch, const Placement& sugges
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 
+WindowsCaptions::WindowsCaptions() {
+  saved_.cbSize = sizeof saved_;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
+  NONCLIENTMETRICSW windows = saved_;
+  windows.iCaptionHeight = 23;
+  windows.iSmCaptionHeight = 23;
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof windows, &windows, SPIF_UPDATEINIFILE);
+}
+
+WindowsCaptions::~WindowsCaptions() {
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, SPIF_UPDATEINIFILE);
+}
+
 OtherProgramWindow::OtherProgramWindow(DWORD hang_milliseconds, const wchar_t* window_class)
     : hang_milliseconds_(hang_milliseconds),
       window_class_(window_class),
@@ -179,9 +192,18 @@ std::wstring text_of(HWND window, int id) {
 }
 
 Placement placement_of(HWND window) {
+  // Read per monitor, as the program places: Wine 10 scales what a
+  // DPI-unaware thread reads by the system's DPI. Wine 8 has only the first
+  // version of the per-monitor context.
+  const DPI_AWARENESS_CONTEXT before =
+      SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  if (before == nullptr) SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
   RECT frame{};
+  RECT client{};
   GetWindowRect(window, &frame);
-  return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+  GetClientRect(window, &client);
+  if (before != nullptr) SetThreadDpiAwarenessContext(before);
+  return {frame.left, frame.top, client.right, client.bottom};
 }
 
 bool is_topmost(HWND window) {

@@ -12,7 +12,9 @@
 
 namespace qvutt::e2e {
 
-// Left, top, width and height of a window's frame, in pixels.
+// Left and top of a window's frame, then width and height: of the frame where
+// the system is told where to put a window, of the client area where a test
+// reads where a window stands and what it shows. In pixels.
 using Placement = std::array<LONG, 4>;
 using Settings = std::map<std::wstring, std::wstring>;
 
@@ -83,10 +85,23 @@ class OtherProgramWindow {
   HANDLE thread_;
 };
 
+// Windows 10 and 11's captions, 23 pixels high at 96 dpi for both kinds, for
+// the programs started while it lives; the system's own back afterwards.
+class WindowsCaptions {
+ public:
+  WindowsCaptions();
+  ~WindowsCaptions();
+  WindowsCaptions(const WindowsCaptions&) = delete;
+  WindowsCaptions& operator=(const WindowsCaptions&) = delete;
+
+ private:
+  NONCLIENTMETRICSW saved_{};
+};
+
 // Small things tests do and say of windows.
 void double_click(HWND window, int id);
 std::wstring text_of(HWND window, int id = 0);  // id 0: the window's own text
-Placement placement_of(HWND window);
+Placement placement_of(HWND window);            // the frame's left and top, the client area's size
 bool is_topmost(HWND window);
 // The class names of the visible windows above window in the z-order, top
 // first: whatever could cover it.
