@@ -7,6 +7,9 @@
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# One pinned font for Arial instead of whatever version the distribution
+# ships: the pictures compare glyph for glyph (tests/fonts/).
+export FONTCONFIG_FILE="$repo_root/tests/fonts/fonts.conf"
 
 use_wine() {
   case "$1" in
@@ -24,7 +27,7 @@ wine() {
 # Creates the prefix once; later calls are quick. Windows get a virtual
 # desktop of their own, where Wine draws and stacks them as Windows does,
 # whether or not the X display runs a window manager; Arial is Liberation Sans,
-# which has its metrics.
+# which has its metrics (the pinned one: FONTCONFIG_FILE above).
 prepare_wine_prefix() {
   local stamp="$WINEPREFIX/.qvutt-prepared"
   if [ ! -f "$stamp" ]; then
