@@ -15,7 +15,10 @@ choose_one_arch
 use_wine "$run_arch"
 prepare_wine_prefix
 program=build/windows-$run_arch/bin/QV-UTT-V1.exe
-[ -f "$program" ] || { echo "build first: cmake --build --preset windows-$run_arch" >&2; exit 1; }
+window_rect=build/windows-$run_arch/bin/window_rect.exe
+for built in "$program" "$window_rect"; do
+  [ -f "$built" ] || { echo "build first: cmake --build --preset windows-$run_arch" >&2; exit 1; }
+done
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
@@ -31,23 +34,29 @@ trap cleanup EXIT
 export DISPLAY=$display
 sleep 1
 
-# Fresh settings put both windows 1000 twips from the Wine desktop's corner,
-# the main window 3570 x 1140 twips and the About window 5500 x 2850.
+# Where a window of the program stands, and its client area, as the system
+# draws its frame: "left top width height client_left client_top".
+rect_of() {
+  local rect
+  rect=$(wine "$window_rect" "$1" | tr -d '\r') || { echo "no $1 window on screen" >&2; return 1; }
+  echo "$rect"
+}
+
+# Fresh settings put both windows 1000 twips from the Wine desktop's corner.
 shoot() {
-  local dpi=$1 suffix=$2
-  local px=$((1000 * dpi / 1440))
+  local dpi=$1 suffix=$2 left top width height client_left client_top
   wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
   wine reg delete 'HKCU\Software\QV_UTT\QV-UTT-V1' /f >/dev/null 2>&1 || true
   wine "$program" &
   sleep 5.5
-  import -window root -crop "$((3570 * dpi / 1440))x$((1140 * dpi / 1440))+$px+$px" +repage \
-    "$output/main-window$suffix.png"
-  # The logo's middle: 330 twips in, 450 down, past the frame.
-  xdotool mousemove $((px + 3 + 330 * dpi / 1440)) $((px + 19 * dpi / 96 + 450 * dpi / 1440)) \
+  read -r left top width height client_left client_top < <(rect_of QV_UTT_MAIN)
+  import -window root -crop "${width}x$height+$left+$top" +repage "$output/main-window$suffix.png"
+  # The logo's middle: 330 twips into the client area, 450 down.
+  xdotool mousemove $((client_left + 330 * dpi / 1440)) $((client_top + 450 * dpi / 1440)) \
     click --repeat 2 --delay 80 1
   sleep 1.5
-  import -window root -crop "$((5500 * dpi / 1440))x$((2850 * dpi / 1440))+$px+$px" +repage \
-    "$output/about-window$suffix.png"
+  read -r left top width height client_left client_top < <(rect_of QV_UTT_ABOUT)
+  import -window root -crop "${width}x$height+$left+$top" +repage "$output/about-window$suffix.png"
   wineserver --kill
   echo "saved $output/main-window$suffix.png and $output/about-window$suffix.png"
 }
