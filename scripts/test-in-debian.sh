@@ -9,6 +9,7 @@
 # Exit status: that of the test command; 75 when a download failed (the
 # packages could not be had), with one line that says so.
 set -euo pipefail
+trap 'echo "test-in-debian: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 repo=$(pwd)
 suite=${1:?usage: scripts/test-in-debian.sh SUITE}
@@ -26,8 +27,9 @@ download_failed() {
 
 # The mirror this machine's own apt uses.
 mirror() {
-  sed -n 's/^URIs: *\([^ ]*\).*/\1/p' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1
-  sed -n 's/^deb \(\[[^]]*\] \)\?\([^ ]*\) .*/\2/p' /etc/apt/sources.list 2>/dev/null | head -n 1
+  cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null |
+    sed -n 's/^URIs: *\([^ ]*\).*/\1/p; s/^deb \(\[[^]]*\] \)\?\([^ ]*\) .*/\2/p' |
+    head -n 1 || true
 }
 
 # Runs a command in the root, with /dev, /proc and /sys inside it for as long
@@ -52,7 +54,7 @@ if [ ! -f "$root/.qvutt-root-ready" ]; then
   command -v debootstrap >/dev/null ||
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >>"$log" 2>&1 ||
     download_failed "apt-get (debootstrap)"
-  source_mirror=$(mirror | head -n 1)
+  source_mirror=$(mirror)
   [ -n "$source_mirror" ] || { echo "test-in-debian: no Debian mirror in /etc/apt" >&2; exit 1; }
   rm -rf "$root"
   mkdir -p "$root"
