@@ -106,6 +106,12 @@ void AboutWindow::on_creator_double_click() {
   SetDlgItemTextW(hwnd_, kCreatorLabel, kContactAddress);
 }
 
+void AboutWindow::on_move_finished() {
+  // Kept at once, with the keys a close writes: a crash would otherwise lose it.
+  RegistryStore store;
+  face_.save_position(store, kAboutWindowKeys);
+}
+
 void AboutWindow::on_close() {
   save_settings();
   // The owner must take input again before this window goes, or the system

@@ -28,6 +28,7 @@ class AboutWindow : public WindowBase<AboutWindow> {
   void on_check_box_click();
   void on_ok_click();
   void on_creator_double_click();
+  void on_move_finished();
   void on_close();
   void on_session_end();
   LRESULT on_label_colours(HDC dc, HWND label);

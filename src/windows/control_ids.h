@@ -24,6 +24,7 @@ enum TimerId : unsigned {
 };
 // In the system menu, whose own commands keep the low four bits of their ids.
 inline constexpr unsigned kAboutCommand = 0x0010;
+inline constexpr unsigned kStartWithWindowsCommand = 0x0020;
 }  // namespace main_window
 
 namespace about_window {

@@ -7,6 +7,7 @@
 #include "windows/dpi.h"
 #include "windows/focusable_label.h"
 #include "windows/resource_icons.h"
+#include "windows/startup_entry.h"
 #include "windows/topmost_keeper.h"
 
 namespace qvutt {
@@ -25,6 +26,7 @@ constexpr TwipSize kDesignFrame{90, 330};
 
 // Q, not A: Wine puts an "&About Wine" item in every system menu.
 constexpr wchar_t kAboutCommandText[] = L"About &QV-UTT...";
+constexpr wchar_t kStartWithWindowsText[] = L"Start with &Windows";
 
 constexpr DWORD kDisplayStyle = SS_CENTER | WS_BORDER;
 // Each head overlaps its display by 15 twips. The displays come first in the
@@ -69,7 +71,7 @@ bool MainWindow::create(HINSTANCE instance) {
                       this) == nullptr) {
     return false;
   }
-  add_about_command();
+  add_system_menu_commands();
   ShowWindow(hwnd_, SW_SHOW);
   return true;
 }
@@ -81,9 +83,18 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam == kAlwaysOnTopTimer) on_always_on_top_tick();
       return 0;
     case WM_SYSCOMMAND:
-      if ((wparam & 0xFFF0) != kAboutCommand) return default_handling(message, wparam, lparam);
-      on_about_command();
-      return 0;
+      if ((wparam & 0xFFF0) == kAboutCommand) {
+        on_about_command();
+        return 0;
+      }
+      if ((wparam & 0xFFF0) == kStartWithWindowsCommand) {
+        on_start_with_windows_command();
+        return 0;
+      }
+      return default_handling(message, wparam, lparam);
+    case WM_INITMENUPOPUP:
+      if (HIWORD(lparam)) on_system_menu_opening(reinterpret_cast<HMENU>(wparam));
+      return default_handling(message, wparam, lparam);
     case WM_COMMAND:
       if (LOWORD(wparam) == kLogoPicture && HIWORD(wparam) == STN_DBLCLK) on_logo_double_click();
       if (LOWORD(wparam) == kAlwaysOnTopCheckBox && HIWORD(wparam) == BN_CLICKED) {
@@ -149,6 +160,25 @@ void MainWindow::on_about_command() {
   open_about_window();
 }
 
+void MainWindow::on_system_menu_opening(HMENU menu) {
+  // Asked each time: Task Manager or Settings may have changed it meanwhile.
+  CheckMenuItem(menu, kStartWithWindowsCommand,
+                MF_BYCOMMAND | (starts_with_windows() ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::on_start_with_windows_command() {
+  if (starts_with_windows()) {
+    stop_starting_with_windows();
+  } else {
+    start_with_windows();
+  }
+}
+
+void MainWindow::on_move_finished() {
+  // Kept at once: a crash or a forced end would otherwise lose the move.
+  save_position();
+}
+
 void MainWindow::on_check_box_click() {
   toggle_check_box(hwnd_, kAlwaysOnTopCheckBox);
 }
@@ -212,12 +242,13 @@ void MainWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
   face_.change_dpi(dots_per_inch, suggested);
 }
 
-void MainWindow::add_about_command() {
+void MainWindow::add_system_menu_commands() {
   // The tool window's caption has no icon to click: Alt+Space is the
-  // keyboard's way to the About window.
+  // keyboard's way to the About window and the start at sign-in.
   const HMENU menu = GetSystemMenu(hwnd_, FALSE);
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu, MF_STRING, kAboutCommand, kAboutCommandText);
+  AppendMenuW(menu, MF_STRING, kStartWithWindowsCommand, kStartWithWindowsText);
 }
 
 void MainWindow::load_logo(const TwipScale& scale) {

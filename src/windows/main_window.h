@@ -32,6 +32,9 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_always_on_top_tick();
   void on_logo_double_click();
   void on_about_command();
+  void on_system_menu_opening(HMENU menu);
+  void on_start_with_windows_command();
+  void on_move_finished();
   void on_check_box_click();
   void on_activation_focus();
   LRESULT on_accessible_object_request(WPARAM wparam);
@@ -44,7 +47,7 @@ class MainWindow : public WindowBase<MainWindow> {
   SIZE on_dpi_scaled_size(int dots_per_inch) const;
   void on_dpi_changed(int dots_per_inch, const RECT& suggested);
 
-  void add_about_command();
+  void add_system_menu_commands();
   void load_logo(const TwipScale& scale);
   void open_about_window();
   void rearm_on_next_second(UINT_PTR timer);

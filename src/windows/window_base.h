@@ -2,8 +2,8 @@
 // WM_NCCREATE, lives in GWLP_USERDATA, and gets every message after that. The
 // events every window of the program has go to handlers of the same names in
 // each (on_load, on_erase_background, on_label_colours, on_dpi_scaled_size,
-// on_dpi_changed, on_system_colours_changed, on_close, on_session_end); the
-// rest to the window's own handle_message.
+// on_dpi_changed, on_system_colours_changed, on_move_finished, on_close,
+// on_session_end); the rest to the window's own handle_message.
 #pragma once
 
 #include <windows.h>
@@ -55,6 +55,9 @@ class WindowBase {
       case WM_SETTINGCHANGE:  // high contrast comes and goes with this one
         self->on_system_colours_changed();
         return self->default_handling(message, wparam, lparam);
+      case WM_EXITSIZEMOVE:  // the user let go of the caption
+        self->on_move_finished();
+        return 0;
       case WM_CLOSE:
         self->on_close();
         return 0;

@@ -50,17 +50,6 @@ std::vector<std::wstring> children_names(IAccessible* object) {
   return names;
 }
 
-void type(WORD key) {
-  INPUT strokes[2] = {};
-  for (INPUT& stroke : strokes) {
-    stroke.type = INPUT_KEYBOARD;
-    stroke.ki.wVk = key;
-  }
-  strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, strokes, sizeof(INPUT));
-  pump_messages_for(200);
-}
-
 HWND focus_in(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;

@@ -70,6 +70,11 @@ void Program::close() {
   WaitForSingleObject(process_.hProcess, 10000);
 }
 
+void Program::kill() {
+  TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, 10000);
+}
+
 DWORD Program::exit_code() const {
   DWORD code = 0;
   GetExitCodeProcess(process_.hProcess, &code);
@@ -182,6 +187,45 @@ DWORD WINAPI OtherProgramWindow::run(void* self) {
 
 void double_click(HWND window, int id) {
   PostMessageW(GetDlgItem(window, id), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+}
+
+void type(WORD key, WORD held) {
+  INPUT strokes[4] = {};
+  UINT count = 0;
+  const auto stroke = [&](WORD virtual_key, DWORD flags) {
+    strokes[count].type = INPUT_KEYBOARD;
+    strokes[count].ki.wVk = virtual_key;
+    strokes[count++].ki.dwFlags = flags;
+  };
+  if (held != 0) stroke(held, 0);
+  stroke(key, 0);
+  stroke(key, KEYEVENTF_KEYUP);
+  if (held != 0) stroke(held, KEYEVENTF_KEYUP);
+  SendInput(count, strokes, sizeof(INPUT));
+  pump_messages_for(200);
+}
+
+void drag_by_caption(HWND window, int dx, int dy) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  POINT client{0, 0};
+  ClientToScreen(window, &client);
+  const int x = frame.left + 40;
+  const int y = (frame.top + client.y) / 2;
+  const auto mouse = [](int to_x, int to_y, DWORD button) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(to_x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(to_y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    SendInput(1, &input, sizeof input);
+    pump_messages_for(50);
+  };
+  mouse(x, y, 0);
+  mouse(x, y, MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 4; ++step) mouse(x + dx * step / 4, y + dy * step / 4, 0);
+  mouse(x + dx, y + dy, MOUSEEVENTF_LEFTUP);
+  pump_messages_for(300);
 }
 
 std::wstring text_of(HWND window, int id) {

@@ -35,9 +35,12 @@ class Program {
   void start();
   // Closes the main window as its close box would, and waits for the end.
   void close();
+  // Ends the program as a crash or `taskkill /f` would: nothing runs in it.
+  void kill();
   DWORD exit_code() const;
   HWND main_window() const { return main_window_; }
   HANDLE process() const { return process_.hProcess; }  // for the benchmark's measures
+  const std::wstring& executable() const { return executable_; }
 
   // Waits a few seconds for the About window to show (or, with false, to go)
   // and returns it; null if it never does.
@@ -100,6 +103,10 @@ class WindowsCaptions {
 
 // Small things tests do and say of windows.
 void double_click(HWND window, int id);
+// A key typed as the keyboard types it, with held (Alt, say) down around it.
+void type(WORD key, WORD held = 0);
+// Drags the window by its caption with the mouse, by dx and dy pixels.
+void drag_by_caption(HWND window, int dx, int dy);
 std::wstring text_of(HWND window, int id = 0);  // id 0: the window's own text
 Placement placement_of(HWND window);            // the frame's left and top, the client area's size
 bool is_topmost(HWND window);

@@ -1,11 +1,13 @@
 // The main window made in this process, for what another process cannot see
 // under Wine: a change of the system's colours (a program running apart gets
 // WM_SYSCOLORCHANGE after another's SetSysColors, but goes on reading the old
-// colours), and the window's icons (WM_GETICON from another process answers 0).
+// colours), the window's icons (WM_GETICON from another process answers 0),
+// and the check marks of its system menu (which another process cannot read).
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "windows/control_ids.h"
 #include "windows/main_window.h"
 
 namespace qvutt {
@@ -19,7 +21,7 @@ void pump_messages_for(DWORD milliseconds) {
 }
 
 // One window a process: its class is registered once.
-TEST(InProcess, TheWindowFollowsNewSystemColoursAndSetsItsIconsForEachDpi) {
+TEST(InProcess, TheWindowFollowsNewSystemColoursSetsItsIconsForEachDpiAndShowsItsStart) {
   MainWindow main;
   ASSERT_TRUE(main.create(GetModuleHandleW(nullptr)));
   const HWND window = main.hwnd();
@@ -59,6 +61,40 @@ TEST(InProcess, TheWindowFollowsNewSystemColoursAndSetsItsIconsForEachDpi) {
   EXPECT_TRUE(at_144.first != 0 && at_144.first != at_96.first);
   EXPECT_TRUE(at_144.second != 0 && at_144.second != at_96.second);
   EXPECT_EQ(change_dpi(96), at_96);
+
+  // "Start with Windows" is checked, each time the menu opens, only while
+  // the Run value names this file and Task Manager has not disabled it.
+  const wchar_t run_key[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const wchar_t approved_key[] =
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+  for (const wchar_t* key : {run_key, approved_key}) {  // what a failed run may have left
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"window_tests");
+  }
+  const HMENU menu = GetSystemMenu(window, FALSE);
+  const auto checked_on_opening = [&] {
+    SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
+    return (GetMenuState(menu, main_window::kStartWithWindowsCommand, MF_BYCOMMAND) & MF_CHECKED) !=
+           0;
+  };
+  const auto choose = [&] {
+    SendMessageW(window, WM_SYSCOMMAND, main_window::kStartWithWindowsCommand, 0);
+  };
+  EXPECT_FALSE(checked_on_opening());
+  choose();
+  EXPECT_TRUE(checked_on_opening());
+  const BYTE disabled[12] = {3};
+  RegSetKeyValueW(HKEY_CURRENT_USER, approved_key, L"window_tests", REG_BINARY, disabled,
+                  sizeof disabled);
+  EXPECT_FALSE(checked_on_opening());
+  choose();
+  EXPECT_TRUE(checked_on_opening());
+  const DWORD number = 1;  // no command at all
+  RegSetKeyValueW(HKEY_CURRENT_USER, run_key, L"window_tests", REG_DWORD, &number, sizeof number);
+  EXPECT_FALSE(checked_on_opening());
+  choose();
+  EXPECT_TRUE(checked_on_opening());
+  choose();
+  EXPECT_FALSE(checked_on_opening());
 
   DestroyWindow(window);
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QV_UTT\\window_tests");
