@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "controls/control_ids.h"
 #include "e2e/program.h"
-#include "windows/control_ids.h"
 
 namespace {
 

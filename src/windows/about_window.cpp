@@ -1,8 +1,8 @@
 #include "windows/about_window.h"
 
-#include "settings/registry_store.h"
-#include "windows/control_ids.h"
-#include "windows/focusable_label.h"
+#include "controls/control_ids.h"
+#include "controls/focusable_label.h"
+#include "desktop/registry_store.h"
 
 namespace qvutt {
 

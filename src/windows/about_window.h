@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "windows/controls.h"
+#include "controls/controls.h"
 #include "windows/window_base.h"
 #include "windows/window_face.h"
 

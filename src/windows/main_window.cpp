@@ -1,14 +1,14 @@
 #include "windows/main_window.h"
 
 #include "clock/tick_schedule.h"
+#include "controls/control_ids.h"
+#include "controls/focusable_label.h"
+#include "desktop/dpi.h"
+#include "desktop/registry_store.h"
+#include "desktop/resource_icons.h"
+#include "desktop/startup_entry.h"
+#include "desktop/topmost_keeper.h"
 #include "resource_ids.h"
-#include "settings/registry_store.h"
-#include "windows/control_ids.h"
-#include "windows/dpi.h"
-#include "windows/focusable_label.h"
-#include "windows/resource_icons.h"
-#include "windows/startup_entry.h"
-#include "windows/topmost_keeper.h"
 
 namespace qvutt {
 

@@ -7,11 +7,11 @@
 
 #include <optional>
 
+#include "accessibility/uptime_accessible.h"
 #include "clock/uptime_counter.h"
+#include "controls/controls.h"
+#include "desktop/monotonic_clock.h"
 #include "windows/about_window.h"
-#include "windows/controls.h"
-#include "windows/monotonic_clock.h"
-#include "windows/uptime_accessible.h"
 #include "windows/window_base.h"
 #include "windows/window_face.h"
 

@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "desktop/dpi.h"
+#include "desktop/registry_store.h"
+#include "desktop/resource_icons.h"
 #include "resource_ids.h"
-#include "settings/registry_store.h"
-#include "windows/dpi.h"
-#include "windows/resource_icons.h"
 
 namespace qvutt {
 

@@ -9,11 +9,11 @@
 
 #include <cstddef>
 
+#include "appearance/colour_scheme.h"
+#include "controls/controls.h"
+#include "desktop/window_placement.h"
 #include "settings/window_settings.h"
 #include "win32/handles.h"
-#include "windows/colour_scheme.h"
-#include "windows/controls.h"
-#include "windows/window_placement.h"
 
 namespace qvutt {
 

@@ -1,4 +1,4 @@
-#include "windows/colour_scheme.h"
+#include "appearance/colour_scheme.h"
 
 #include <gtest/gtest.h>
 

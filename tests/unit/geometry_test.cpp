@@ -1,4 +1,4 @@
-#include "windows/geometry.h"
+#include "appearance/geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/control_ids.h"
 #include "e2e/program.h"
-#include "windows/control_ids.h"
 
 namespace qvutt::e2e {
 namespace {

@@ -2,9 +2,9 @@
 // prepared settings, with a window of another program about.
 #include <gtest/gtest.h>
 
+#include "controls/control_ids.h"
 #include "e2e/looks.h"
 #include "e2e/program.h"
-#include "windows/control_ids.h"
 
 namespace qvutt::e2e {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "windows/control_ids.h"
+#include "controls/control_ids.h"
 
 namespace qvutt::e2e {
 

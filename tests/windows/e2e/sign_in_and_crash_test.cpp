@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "controls/control_ids.h"
 #include "e2e/program.h"
-#include "windows/control_ids.h"
 
 namespace qvutt::e2e {
 namespace {

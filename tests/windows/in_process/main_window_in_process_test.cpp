@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "windows/control_ids.h"
+#include "controls/control_ids.h"
 #include "windows/main_window.h"
 
 namespace qvutt {

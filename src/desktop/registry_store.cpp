@@ -1,4 +1,4 @@
-#include "settings/registry_store.h"
+#include "desktop/registry_store.h"
 
 #include <cwchar>
 #include <initializer_list>

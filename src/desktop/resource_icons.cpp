@@ -1,4 +1,4 @@
-#include "windows/resource_icons.h"
+#include "desktop/resource_icons.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
-#include "windows/controls.h"
+#include "controls/controls.h"
 
 #include <cstdlib>
 
-#include "windows/dpi.h"
+#include "desktop/dpi.h"
 
 namespace qvutt {
 

@@ -1,4 +1,4 @@
-#include "windows/focusable_label.h"
+#include "controls/focusable_label.h"
 
 // after windows.h, which it needs
 #include <commctrl.h>

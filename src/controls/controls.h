@@ -6,10 +6,10 @@
 
 #include <string_view>
 
+#include "appearance/geometry.h"
 #include "settings/setting_keys.h"
 #include "text/fixed_text.h"
 #include "win32/handles.h"
-#include "windows/geometry.h"
 
 namespace qvutt {
 

@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
+#include "appearance/geometry.h"
 #include "settings/window_settings.h"
-#include "windows/geometry.h"
 
 namespace qvutt {
 

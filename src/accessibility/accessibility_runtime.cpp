@@ -1,4 +1,4 @@
-#include "windows/accessibility_runtime.h"
+#include "accessibility/accessibility_runtime.h"
 
 namespace qvutt {
 

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "windows/geometry.h"
+#include "appearance/geometry.h"
 
 namespace qvutt {
 

@@ -1,4 +1,4 @@
-#include "windows/startup_entry.h"
+#include "desktop/startup_entry.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "windows/dpi.h"
+#include "desktop/dpi.h"
 
 namespace qvutt {
 

@@ -12,7 +12,7 @@
 // after windows.h, which it needs
 #include <oleacc.h>
 
-#include "windows/accessibility_runtime.h"
+#include "accessibility/accessibility_runtime.h"
 
 namespace qvutt {
 

@@ -1,4 +1,4 @@
-#include "windows/topmost_keeper.h"
+#include "desktop/topmost_keeper.h"
 
 #include <cwchar>
 

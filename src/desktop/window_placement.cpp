@@ -1,6 +1,6 @@
-#include "windows/window_placement.h"
+#include "desktop/window_placement.h"
 
-#include "windows/dpi.h"
+#include "desktop/dpi.h"
 
 namespace qvutt {
 

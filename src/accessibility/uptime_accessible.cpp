@@ -1,8 +1,8 @@
-#include "windows/uptime_accessible.h"
+#include "accessibility/uptime_accessible.h"
 
 #include "clock/uptime_words.h"
-#include "windows/control_ids.h"
-#include "windows/controls.h"
+#include "controls/control_ids.h"
+#include "controls/controls.h"
 
 namespace qvutt {
 
