@@ -22,10 +22,16 @@ constexpr BYTE kEnabled = 2;
 constexpr BYTE kDisabled = 3;
 constexpr DWORD kRecordBytes = 12;
 
-// The running program file and the value name it goes by.
+// The running program file and the value name it goes by. A path too long
+// for the buffer comes back cut: it is left empty, so that no entry names a
+// file that is not there, and none is taken for this program's.
 struct ProgramFile {
   ProgramFile() {
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+      path[0] = L'\0';
+      return;
+    }
     const std::wstring_view name = section_from_executable_path({path, length});
     std::wmemcpy(value_name, name.data(), name.size());
   }
@@ -93,6 +99,7 @@ bool starts_with_windows() {
 
 void start_with_windows() {
   const ProgramFile program;
+  if (program.path[0] == L'\0') return;
   const RegistryKey run = create_key(kRunKey);
   if (!run) return;
   // As Windows' own entries are: the full path in double quotes.
@@ -115,6 +122,7 @@ void start_with_windows() {
 
 void stop_starting_with_windows() {
   const ProgramFile program;
+  if (program.path[0] == L'\0') return;
   delete_value(kRunKey, program.value_name);
   delete_value(kApprovedKey, program.value_name);
 }
