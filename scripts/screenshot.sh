@@ -44,18 +44,20 @@ rect_of() {
 
 # Fresh settings put both windows 1000 twips from the Wine desktop's corner.
 shoot() {
-  local dpi=$1 suffix=$2 left top width height client_left client_top
+  local dpi=$1 suffix=$2 rect left top width height client_left client_top
   wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
   wine reg delete 'HKCU\Software\QV_UTT\QV-UTT-V1' /f >/dev/null 2>&1 || true
   wine "$program" &
   sleep 5.5
-  read -r left top width height client_left client_top < <(rect_of QV_UTT_MAIN)
+  rect=$(rect_of QV_UTT_MAIN)
+  read -r left top width height client_left client_top <<<"$rect"
   import -window root -crop "${width}x$height+$left+$top" +repage "$output/main-window$suffix.png"
   # The logo's middle: 330 twips into the client area, 450 down.
   xdotool mousemove $((client_left + 330 * dpi / 1440)) $((client_top + 450 * dpi / 1440)) \
     click --repeat 2 --delay 80 1
   sleep 1.5
-  read -r left top width height client_left client_top < <(rect_of QV_UTT_ABOUT)
+  rect=$(rect_of QV_UTT_ABOUT)
+  read -r left top width height client_left client_top <<<"$rect"
   import -window root -crop "${width}x$height+$left+$top" +repage "$output/about-window$suffix.png"
   wineserver --kill
   echo "saved $output/main-window$suffix.png and $output/about-window$suffix.png"
