@@ -38,26 +38,24 @@ void disable_as_task_manager_does(const wchar_t* name) {
   RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, name, REG_BINARY, record, sizeof record);
 }
 
-// The program's entries cleared before and after; another program's stays.
+// Both programs' entries gone, before and after: another program's is set
+// meanwhile, and must stay as it is.
 struct StartupEntries {
-  StartupEntries() {
-    clear();
-    set_text(kRunKey, L"OtherTool", L"\"C:\\Tools\\other.exe\" /tray");
-    disable_as_task_manager_does(L"OtherTool");
-  }
-  ~StartupEntries() {
-    clear();
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"OtherTool");
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"OtherTool");
-  }
+  StartupEntries() { clear(); }
+  ~StartupEntries() { clear(); }
   static void clear() {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"QV-UTT-V1");
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"QV-UTT-V1");
+    for (const wchar_t* key : {kRunKey, kApprovedKey}) {
+      for (const wchar_t* name : {L"QV-UTT-V1", L"OtherTool"}) {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name);
+      }
+    }
   }
 };
 
 TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
   const StartupEntries entries;
+  set_text(kRunKey, L"OtherTool", L"\"C:\\Tools\\other.exe\" /tray");
+  disable_as_task_manager_does(L"OtherTool");
   Program program;
   program.start();
   const HWND main = program.main_window();

@@ -21,7 +21,7 @@ void pump_messages_for(DWORD milliseconds) {
 }
 
 // One window a process: its class is registered once.
-TEST(InProcess, TheWindowFollowsNewSystemColoursSetsItsIconsForEachDpiAndShowsItsStart) {
+TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndShowsItsStartAtSignIn) {
   MainWindow main;
   ASSERT_TRUE(main.create(GetModuleHandleW(nullptr)));
   const HWND window = main.hwnd();
@@ -61,6 +61,16 @@ TEST(InProcess, TheWindowFollowsNewSystemColoursSetsItsIconsForEachDpiAndShowsIt
   EXPECT_TRUE(at_144.first != 0 && at_144.first != at_96.first);
   EXPECT_TRUE(at_144.second != 0 && at_144.second != at_96.second);
   EXPECT_EQ(change_dpi(96), at_96);
+
+  // Asked before the system suggests a rectangle for 144 dpi, it names the
+  // outer size whose client area is its own at that scale: 348 x 81.
+  SIZE suggested{};
+  SendMessageW(window, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&suggested));
+  RECT frame{0, 0, 348, 81};
+  AdjustWindowRectExForDpi(&frame, GetWindowLongW(window, GWL_STYLE), FALSE,
+                           GetWindowLongW(window, GWL_EXSTYLE), 144);
+  EXPECT_EQ(suggested.cx, frame.right - frame.left);
+  EXPECT_EQ(suggested.cy, frame.bottom - frame.top);
 
   // "Start with Windows" is checked, each time the menu opens, only while
   // the Run value names this file and Task Manager has not disabled it.
