@@ -107,7 +107,7 @@ void AboutWindow::on_creator_double_click() {
 }
 
 void AboutWindow::on_move_finished() {
-  // Kept at once, with the keys a close writes: a crash would otherwise lose it.
+  // Kept at once, as a close keeps it: a crash would otherwise lose the move.
   RegistryStore store;
   face_.save_position(store, kAboutWindowKeys);
 }

@@ -45,6 +45,10 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
   EXPECT_TRUE(
       eventually([&] { return text_of(about, kCreatorLabel) == L"zerbold93@example.com"; }));
 
+  // Dragged by its caption, it keeps its new place at once.
+  drag_by_caption(about, 30, 20);
+  EXPECT_EQ(program.stored()[L"ABOUT_Left"], std::to_wstring((67 + 30) * 15));
+
   // A click on the check box, which the main window's box follows; Alt+F4
   // closes, saving.
   SendDlgItemMessageW(about, kAlwaysOnTopCheckBox, BM_CLICK, 0, 0);
