@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine (as root) lacks to build and test the
+# Installs what a fresh Debian 12 or 13 machine (as root) lacks to build and test the
 # program: the MinGW-w64 cross compilers for 32-bit and 64-bit Windows, Wine
 # with both its loaders, a virtual X display and the tools the tests and
 # screenshots use. Quick when all is there. The 32-bit half installs even
-# where the kernel cannot run it; the tests then leave it out.
+# where the kernel cannot run it; the tests then leave it out. No Liberation
+# fonts: the tests' Wine draws with the one pinned in tests/fonts/.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest libbenchmark-dev python3
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth imagemagick
-  clang-format clang-tidy fonts-liberation fonts-wine xdotool)
+  clang-format clang-tidy fonts-wine xdotool)
 
 missing=()
 for p in "${packages[@]}"; do
