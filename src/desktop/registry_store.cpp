@@ -3,9 +3,8 @@
 #include <cwchar>
 #include <initializer_list>
 
-#include "settings/section_name.h"
+#include "desktop/user_registry.h"
 #include "settings/setting_keys.h"
-#include "win32/handles.h"
 
 namespace qvutt {
 
@@ -30,22 +29,17 @@ SettingText narrowed(const wchar_t* text) {
 }  // namespace
 
 RegistryStore::RegistryStore() {
-  wchar_t program[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+  const ProgramFile program;
   std::size_t end = 0;
-  for (const std::wstring_view part :
-       {std::wstring_view(L"Software\\"), kApplicationName, std::wstring_view(L"\\"),
-        section_from_executable_path({program, length})}) {
+  for (const std::wstring_view part : {std::wstring_view(L"Software\\"), kApplicationName,
+                                       std::wstring_view(L"\\"), std::wstring_view(program.name)}) {
     for (const wchar_t c : part) subkey_[end++] = c;
   }
 }
 
 std::optional<SettingText> RegistryStore::get(std::string_view key, std::string_view default_text) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, subkey_, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) {
-    return SettingText(default_text);
-  }
-  const RegistryKey section(opened);
+  const RegistryKey section = open_user_key(subkey_, KEY_QUERY_VALUE);
+  if (!section) return SettingText(default_text);
   wchar_t name[64];
   widen(key, name);
 
@@ -63,12 +57,8 @@ std::optional<SettingText> RegistryStore::get(std::string_view key, std::string_
 }
 
 void RegistryStore::save(std::string_view key, std::string_view text) {
-  HKEY created = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, subkey_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
-                      nullptr) != ERROR_SUCCESS) {
-    return;  // Nowhere to keep it; the window still closes.
-  }
-  const RegistryKey section(created);
+  const RegistryKey section = create_user_key(subkey_);
+  if (!section) return;  // Nowhere to keep it; the window still closes.
   wchar_t name[64];
   widen(key, name);
   wchar_t value[SettingText::capacity() + 1];
