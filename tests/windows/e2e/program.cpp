@@ -8,6 +8,11 @@
 
 namespace qvutt::e2e {
 
+static bool is_wine() {  // by Wine's own export, which Windows' ntdll lacks
+  static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+  return wine;
+}
+
 Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -21,7 +26,7 @@ Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + na
 
 Program::~Program() {
   if (exit_code() == STILL_ACTIVE) TerminateProcess(process_.hProcess, 1);
-  WaitForSingleObject(process_.hProcess, 5000);
+  WaitForSingleObject(process_.hProcess, stretched(5000));
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
   RegDeleteTreeW(HKEY_CURRENT_USER, section_.c_str());
@@ -57,22 +62,33 @@ void Program::start() {
   std::wstring command = L"\"" + executable_ + L"\"";
   CreateProcessW(executable_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                  &startup, &process_);
+  // Ended with the test, however the test ends: killed for its time limit too.
+  static const HANDLE ends_with_the_test = [] {
+    const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return job;
+  }();
+  AssignProcessToJobObject(ends_with_the_test, process_.hProcess);
   ticks_sent_ = 0;
   started_at_ = GetTickCount();
-  eventually([&] {
-    main_window_ = FindWindowW(kMainWindowClass, nullptr);
-    return IsWindowVisible(main_window_) || exit_code() != STILL_ACTIVE;
-  });
+  eventually(
+      [&] {
+        main_window_ = FindWindowW(kMainWindowClass, nullptr);
+        return IsWindowVisible(main_window_) || exit_code() != STILL_ACTIVE;
+      },
+      15000);
 }
 
 void Program::close() {
   PostMessageW(main_window_, WM_CLOSE, 0, 0);
-  WaitForSingleObject(process_.hProcess, 10000);
+  WaitForSingleObject(process_.hProcess, stretched(10000));
 }
 
 void Program::kill() {
   TerminateProcess(process_.hProcess, 1);
-  WaitForSingleObject(process_.hProcess, 10000);
+  WaitForSingleObject(process_.hProcess, stretched(10000));
 }
 
 DWORD Program::exit_code() const {
@@ -117,15 +133,38 @@ bool Program::uptime_ticks(long count) {
   return true;
 }
 
+// A function of Windows 10's that the import libraries may lack.
+template <typename Function>
+Function from_kernelbase(const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernelbase.dll"), name)));
+}
+
 void Program::change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const {
-  const RECT rect{suggested[0], suggested[1], suggested[0] + suggested[2],
-                  suggested[1] + suggested[3]};
-  void* remote =
-      VirtualAllocEx(process_.hProcess, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
-  WriteProcessMemory(process_.hProcess, remote, &rect, sizeof rect, nullptr);
+  // Shared memory, mapped into the program by the program's own side:
+  // unlike WriteProcessMemory it lands where the program reads it even when
+  // an emulator keeps the program's memory at an offset of its own.
+  static const auto map_into =
+      from_kernelbase<void*(WINAPI*)(HANDLE, HANDLE, void*, ULONG64, SIZE_T, ULONG, ULONG, void*,
+                                     ULONG)>("MapViewOfFile3");
+  static const auto unmap_from =
+      from_kernelbase<BOOL(WINAPI*)(HANDLE, void*, ULONG)>("UnmapViewOfFile2");
+  const HANDLE shared =
+      CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(RECT), nullptr);
+  auto* rect = static_cast<RECT*>(MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, sizeof(RECT)));
+  *rect = {suggested[0], suggested[1], suggested[0] + suggested[2], suggested[1] + suggested[3]};
+  void* remote = map_into(shared, process_.hProcess, nullptr, 0, 0, 0, PAGE_READWRITE, nullptr, 0);
   SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
                reinterpret_cast<LPARAM>(remote));
-  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  unmap_from(process_.hProcess, remote, 0);
+  UnmapViewOfFile(rect);
+  CloseHandle(shared);
+}
+
+// Wine's programs read the metrics from the prefix's registry; Windows'
+// from the session, which is where a test's change belongs there.
+static UINT to_the_programs() {
+  return is_wine() ? SPIF_UPDATEINIFILE : 0;
 }
 
 WindowsCaptions::WindowsCaptions() {
@@ -134,11 +173,11 @@ WindowsCaptions::WindowsCaptions() {
   NONCLIENTMETRICSW windows = saved_;
   windows.iCaptionHeight = 23;
   windows.iSmCaptionHeight = 23;
-  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof windows, &windows, SPIF_UPDATEINIFILE);
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof windows, &windows, to_the_programs());
 }
 
 WindowsCaptions::~WindowsCaptions() {
-  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, SPIF_UPDATEINIFILE);
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, to_the_programs());
 }
 
 OtherProgramWindow::OtherProgramWindow(DWORD hang_milliseconds, const wchar_t* window_class)
@@ -146,12 +185,12 @@ OtherProgramWindow::OtherProgramWindow(DWORD hang_milliseconds, const wchar_t* w
       window_class_(window_class),
       shown_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       thread_(CreateThread(nullptr, 0, run, this, 0, &thread_id_)) {
-  WaitForSingleObject(shown_, 5000);
+  WaitForSingleObject(shown_, stretched(5000));
 }
 
 OtherProgramWindow::~OtherProgramWindow() {
   PostThreadMessageW(thread_id_, WM_QUIT, 0, 0);
-  WaitForSingleObject(thread_, 10000);
+  WaitForSingleObject(thread_, stretched(10000));
   CloseHandle(thread_);
   CloseHandle(shown_);
 }
@@ -231,7 +270,7 @@ void drag_by_caption(HWND window, int dx, int dy) {
 std::wstring text_of(HWND window, int id) {
   wchar_t text[256] = {};
   SendMessageTimeoutW(id == 0 ? window : GetDlgItem(window, id), WM_GETTEXT, 256,
-                      reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, nullptr);
+                      reinterpret_cast<LPARAM>(text), SMTO_BLOCK, stretched(5000), nullptr);
   return text;
 }
 
@@ -264,7 +303,29 @@ std::wstring visible_windows_above(HWND window) {
   return names;
 }
 
+DWORD stretched(DWORD milliseconds) {
+  static const DWORD factor = [] {
+    wchar_t text[8] = {};
+    GetEnvironmentVariableW(L"QVUTT_WAIT_FACTOR", text, 8);
+    const long read = std::wcstol(text, nullptr, 10);
+    return read > 1 && read < 100 ? static_cast<DWORD>(read) : 1;
+  }();
+  return milliseconds * factor;
+}
+
+bool not_emulated(const char* check_and_why) {
+  if (stretched(1) == 1) return true;
+  std::printf("left out, the waits being stretched %lux: %s\n", stretched(1), check_and_why);
+  return false;
+}
+
+bool under_wine(const char* check_and_why) {
+  if (!is_wine()) std::printf("left out on Windows: %s\n", check_and_why);
+  return is_wine();
+}
+
 void pump_messages_for(DWORD milliseconds) {
+  milliseconds = stretched(milliseconds);
   const DWORD start = GetTickCount();
   do {
     MSG message;

@@ -52,7 +52,7 @@ class Program {
   bool uptime_ticks(long count);
 
   // WM_DPICHANGED as the system sends it. Wine does not carry its rectangle
-  // across processes, so it goes into the program's own memory.
+  // across processes, so it is put into the program's own memory.
   void change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const;
 
  private:
@@ -113,13 +113,21 @@ bool is_topmost(HWND window);
 // The class names of the visible windows above window in the z-order, top
 // first: whatever could cover it.
 std::wstring visible_windows_above(HWND window);
+// Every wait below lasts QVUTT_WAIT_FACTOR times as long (1 unless set):
+// under an emulator the program does everything that much more slowly.
+DWORD stretched(DWORD milliseconds);
+// False, saying so, where the waits are stretched: for a check that measures
+// time, or one that would take an emulator too long.
+bool not_emulated(const char* check_and_why);
+// False, saying so, on Windows itself: for a check of what only Wine gives.
+bool under_wine(const char* check_and_why);
 void pump_messages_for(DWORD milliseconds);
 // Waits, pumping messages, until condition holds; false if it never did.
 template <typename Condition>
 bool eventually(Condition condition, DWORD milliseconds = 5000) {
   const DWORD start = GetTickCount();
   while (!condition()) {
-    if (GetTickCount() - start > milliseconds) return false;
+    if (GetTickCount() - start > stretched(milliseconds)) return false;
     pump_messages_for(20);
   }
   return true;
