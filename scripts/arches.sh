@@ -6,10 +6,14 @@
 
 # Sets runnable_arches (the 32-bit build first: it is the primary one) and,
 # where the 32-bit build is left out, x86_skipped: why. Returns non-zero,
-# saying why, where neither build can run.
+# saying why, where neither build can run. With --qemu (the tests, never a
+# script whose figures or time limits are about real runs), where the kernel
+# runs no 32-bit programs, the 32-bit build runs under qemu-user if that is
+# seen to work (scripts/x86-under-qemu.sh), and x86_under_qemu says why.
 choose_arches() {
   runnable_arches=()
   x86_skipped=""
+  x86_under_qemu=""
   local machine
   machine=$(uname -m)
   if [ "$machine" != x86_64 ]; then
@@ -22,6 +26,15 @@ choose_arches() {
   fi
   local why_not_x86=""
   why_not_x86=$(why_32bit_cannot_run)
+  if [ -n "$why_not_x86" ] && [ "${1:-}" = --qemu ] && [[ " ${QVUTT_ARCHES:-x86} " == *" x86 "* ]]; then
+    local why_not_qemu
+    if why_not_qemu=$(bash "$(dirname "${BASH_SOURCE[0]}")/x86-under-qemu.sh" --check); then
+      x86_under_qemu="the kernel runs no 32-bit programs"
+      why_not_x86=""
+    else
+      why_not_x86+="; nor under qemu-user: $why_not_qemu"
+    fi
+  fi
   local wanted="${QVUTT_ARCHES:-x86 x64}" arch
   for arch in $wanted; do
     case "$arch" in

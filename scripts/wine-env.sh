@@ -13,7 +13,14 @@ export FONTCONFIG_FILE="$repo_root/tests/fonts/fonts.conf"
 
 use_wine() {
   case "$1" in
-    x86) export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine ;;
+    x86) if [ -n "${QVUTT_X86_UNDER_QEMU:-}" ]; then
+           # Under qemu-user a 32-bit prefix never finishes its set-up: the
+           # 32-bit programs run in a 64-bit one, as on 64-bit Windows.
+           export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+           export WINEPREFIX="$repo_root/build/wine-wow64"
+           return
+         fi
+         export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine ;;
     x64) export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 ;;
     *) echo "no such architecture: '$1' (x86 or x64)" >&2; return 1 ;;
   esac
