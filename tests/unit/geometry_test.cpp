@@ -19,15 +19,6 @@ TEST(PlacedEdge, ReadsBackAsLoadedUntilTheUserMovesIt) {
   EXPECT_EQ(TwipScale(144).points(scale.points_of(11)), 17);  // the stock font's 8.25 points
 }
 
-TEST(ClientTwips, IsTheStoredSizeLessTheDesignedFrameAndNeverLessThanNothing) {
-  const TwipSize main = client_twips({3570, 1140}, {90, 330});
-  EXPECT_EQ(main.width, 3480.0f);
-  EXPECT_EQ(main.height, 810.0f);
-  const TwipSize tiny = client_twips({60, 300}, {90, 330});  // hand-edited settings
-  EXPECT_EQ(tiny.width, 0.0f);
-  EXPECT_EQ(tiny.height, 0.0f);
-}
-
 TEST(MovedInside, MovesTheLeastDistanceIntoTheAreaKeepingTheTopLeftInside) {
   const PixelRect area{0, 0, 1024, 740};
   for (const auto& [rect, left, top] : {std::tuple{PixelRect{-2000, 100, -1762, 176}, 0, 100},

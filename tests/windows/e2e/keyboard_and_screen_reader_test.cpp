@@ -50,13 +50,6 @@ std::vector<std::wstring> children_names(IAccessible* object) {
   return names;
 }
 
-HWND focus_in(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
-}
-
 // Name changes the program raises for its main window's parts, as a screen
 // reader's hook sees them.
 std::vector<LONG> named_parts;

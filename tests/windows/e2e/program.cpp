@@ -2,16 +2,17 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
+#include <iterator>
+#include <vector>
 
 #include "controls/control_ids.h"
 
 namespace qvutt::e2e {
 
-static bool is_wine() {  // by Wine's own export, which Windows' ntdll lacks
-  static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
-  return wine;
-}
+// By Wine's own export, which Windows' ntdll lacks.
+static const bool is_wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
 
 Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
   wchar_t path[MAX_PATH] = {};
@@ -163,21 +164,19 @@ void Program::change_dpi(HWND window, int dots_per_inch, const Placement& sugges
 
 // Wine's programs read the metrics from the prefix's registry; Windows'
 // from the session, which is where a test's change belongs there.
-static UINT to_the_programs() {
-  return is_wine() ? SPIF_UPDATEINIFILE : 0;
-}
-
 WindowsCaptions::WindowsCaptions() {
   saved_.cbSize = sizeof saved_;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
   NONCLIENTMETRICSW windows = saved_;
   windows.iCaptionHeight = 23;
   windows.iSmCaptionHeight = 23;
-  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof windows, &windows, to_the_programs());
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof windows, &windows,
+                        is_wine ? SPIF_UPDATEINIFILE : 0);
 }
 
 WindowsCaptions::~WindowsCaptions() {
-  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, to_the_programs());
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_,
+                        is_wine ? SPIF_UPDATEINIFILE : 0);
 }
 
 OtherProgramWindow::OtherProgramWindow(DWORD hang_milliseconds, const wchar_t* window_class)
@@ -195,10 +194,10 @@ OtherProgramWindow::~OtherProgramWindow() {
   CloseHandle(shown_);
 }
 
-HWND OtherProgramWindow::focus() const {
+HWND focus_in(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  GetGUIThreadInfo(thread_id_, &info);
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
   return info.hwndFocus;
 }
 
@@ -228,20 +227,38 @@ void double_click(HWND window, int id) {
   PostMessageW(GetDlgItem(window, id), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
 }
 
-void type(WORD key, WORD held) {
-  INPUT strokes[4] = {};
-  UINT count = 0;
+void type(WORD key, std::initializer_list<WORD> held) {
+  std::vector<INPUT> strokes;
   const auto stroke = [&](WORD virtual_key, DWORD flags) {
-    strokes[count].type = INPUT_KEYBOARD;
-    strokes[count].ki.wVk = virtual_key;
-    strokes[count++].ki.dwFlags = flags;
+    strokes.emplace_back().type = INPUT_KEYBOARD;
+    strokes.back().ki.wVk = virtual_key;
+    strokes.back().ki.dwFlags = flags;
   };
-  if (held != 0) stroke(held, 0);
+  for (const WORD down : held) stroke(down, 0);
   stroke(key, 0);
   stroke(key, KEYEVENTF_KEYUP);
-  if (held != 0) stroke(held, KEYEVENTF_KEYUP);
-  SendInput(count, strokes, sizeof(INPUT));
+  for (auto up = std::rbegin(held); up != std::rend(held); ++up) stroke(*up, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
   pump_messages_for(200);
+}
+
+void choose_in_system_menu(HWND window, std::initializer_list<WORD> keys) {
+  SetForegroundWindow(window);
+  type(VK_SPACE, {VK_MENU});
+  for (const WORD key : keys) {
+    eventually([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)); });  // a menu
+    type(key);
+  }
+}
+
+void mouse(int x, int y, DWORD button) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+  SendInput(1, &input, sizeof input);
+  pump_messages_for(50);
 }
 
 void drag_by_caption(HWND window, int dx, int dy) {
@@ -251,15 +268,6 @@ void drag_by_caption(HWND window, int dx, int dy) {
   ClientToScreen(window, &client);
   const int x = frame.left + 40;
   const int y = (frame.top + client.y) / 2;
-  const auto mouse = [](int to_x, int to_y, DWORD button) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(to_x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(to_y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
-    SendInput(1, &input, sizeof input);
-    pump_messages_for(50);
-  };
   mouse(x, y, 0);
   mouse(x, y, MOUSEEVENTF_LEFTDOWN);
   for (int step = 1; step <= 4; ++step) mouse(x + dx * step / 4, y + dy * step / 4, 0);
@@ -293,24 +301,9 @@ bool is_topmost(HWND window) {
   return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-std::wstring visible_windows_above(HWND window) {
-  std::wstring names;
-  while ((window = GetWindow(window, GW_HWNDPREV)) != nullptr) {
-    wchar_t name[64] = {};
-    if (IsWindowVisible(window) && GetClassNameW(window, name, 64) > 0)
-      names.append(name).append(L" ");
-  }
-  return names;
-}
-
 DWORD stretched(DWORD milliseconds) {
-  static const DWORD factor = [] {
-    wchar_t text[8] = {};
-    GetEnvironmentVariableW(L"QVUTT_WAIT_FACTOR", text, 8);
-    const long read = std::wcstol(text, nullptr, 10);
-    return read > 1 && read < 100 ? static_cast<DWORD>(read) : 1;
-  }();
-  return milliseconds * factor;
+  const char* factor = std::getenv("QVUTT_WAIT_FACTOR");  // from 1 to 99; 1 when unset
+  return milliseconds * static_cast<DWORD>(std::clamp(factor ? std::atoi(factor) : 1, 1, 99));
 }
 
 bool not_emulated(const char* check_and_why) {
@@ -320,8 +313,8 @@ bool not_emulated(const char* check_and_why) {
 }
 
 bool under_wine(const char* check_and_why) {
-  if (!is_wine()) std::printf("left out on Windows: %s\n", check_and_why);
-  return is_wine();
+  if (!is_wine) std::printf("left out on Windows: %s\n", check_and_why);
+  return is_wine;
 }
 
 void pump_messages_for(DWORD milliseconds) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -74,7 +75,6 @@ class OtherProgramWindow {
   ~OtherProgramWindow();
   OtherProgramWindow(const OtherProgramWindow&) = delete;
   OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
-  HWND focus() const;  // the window with its thread's keyboard focus
 
   HWND window = nullptr;
   HWND text_field = nullptr;
@@ -104,15 +104,17 @@ class WindowsCaptions {
 // Small things tests do and say of windows.
 void double_click(HWND window, int id);
 // A key typed as the keyboard types it, with held (Alt, say) down around it.
-void type(WORD key, WORD held = 0);
+void type(WORD key, std::initializer_list<WORD> held = {});
+// Alt+Space on the window, then each key once a menu shows.
+void choose_in_system_menu(HWND window, std::initializer_list<WORD> keys);
+// The mouse moved to a point of the screen, with a button's event there.
+void mouse(int x, int y, DWORD button = 0);
 // Drags the window by its caption with the mouse, by dx and dy pixels.
 void drag_by_caption(HWND window, int dx, int dy);
 std::wstring text_of(HWND window, int id = 0);  // id 0: the window's own text
+HWND focus_in(HWND window);                     // the keyboard focus of the window's thread
 Placement placement_of(HWND window);            // the frame's left and top, the client area's size
 bool is_topmost(HWND window);
-// The class names of the visible windows above window in the z-order, top
-// first: whatever could cover it.
-std::wstring visible_windows_above(HWND window);
 // Every wait below lasts QVUTT_WAIT_FACTOR times as long (1 unless set):
 // under an emulator the program does everything that much more slowly.
 DWORD stretched(DWORD milliseconds);

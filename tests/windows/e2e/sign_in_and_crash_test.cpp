@@ -59,32 +59,27 @@ TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
   Program program;
   program.start();
   const HWND main = program.main_window();
-  SetForegroundWindow(main);
   const std::wstring quoted_path = L"\"" + program.executable() + L"\"";
-  const auto choose_start_with_windows = [&] {
-    type(VK_SPACE, VK_MENU);
-    type('W');
-  };
 
   // Alt+Space, W: it starts at sign-in, as Windows' own entries do.
-  choose_start_with_windows();
+  choose_in_system_menu(main, {'W'});
   EXPECT_EQ(value_of(kRunKey, L"QV-UTT-V1"), quoted_path);
   EXPECT_EQ(value_of(kApprovedKey, L"QV-UTT-V1"), L"(none)");
 
   // Disabled in Task Manager, it shows unchecked: choosing it undoes that.
   disable_as_task_manager_does(L"QV-UTT-V1");
-  choose_start_with_windows();
+  choose_in_system_menu(main, {'W'});
   EXPECT_EQ(value_of(kRunKey, L"QV-UTT-V1"), quoted_path);
   EXPECT_EQ(value_of(kApprovedKey, L"QV-UTT-V1"), L"(binary 2)");
 
   // Checked, choosing it removes both.
-  choose_start_with_windows();
+  choose_in_system_menu(main, {'W'});
   EXPECT_EQ(value_of(kRunKey, L"QV-UTT-V1"), L"(none)");
   EXPECT_EQ(value_of(kApprovedKey, L"QV-UTT-V1"), L"(none)");
 
   // An entry of its name for another copy is no entry of its own: replaced.
   set_text(kRunKey, L"QV-UTT-V1", L"\"C:\\Old\\QV-UTT-V1.exe\"");
-  choose_start_with_windows();
+  choose_in_system_menu(main, {'W'});
   EXPECT_EQ(value_of(kRunKey, L"QV-UTT-V1"), quoted_path);
   EXPECT_EQ(value_of(kRunKey, L"OtherTool"), L"\"C:\\Tools\\other.exe\" /tray");
   EXPECT_EQ(value_of(kApprovedKey, L"OtherTool"), L"(binary 3)");
