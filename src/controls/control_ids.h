@@ -22,9 +22,15 @@ enum TimerId : unsigned {
   kUptimeTimer = 1,
   kAlwaysOnTopTimer = 2,
 };
-// In the system menu, whose own commands keep the low four bits of their ids.
+// In the system menu, whose own commands keep the low four bits of their ids;
+// none is a control's id, since a submenu's choice may come as WM_COMMAND.
 inline constexpr unsigned kAboutCommand = 0x0010;
 inline constexpr unsigned kStartWithWindowsCommand = 0x0020;
+inline constexpr unsigned kOpacity100Command = 0x0030;
+inline constexpr unsigned kOpacity80Command = 0x0040;
+inline constexpr unsigned kOpacity60Command = 0x0050;
+inline constexpr unsigned kOpacity40Command = 0x0060;
+inline constexpr unsigned kClickThroughCommand = 0x0070;
 }  // namespace main_window
 
 namespace about_window {

@@ -9,6 +9,8 @@
 #include "desktop/startup_entry.h"
 #include "desktop/topmost_keeper.h"
 #include "resource_ids.h"
+#include "settings/see_through_settings.h"
+#include "windows/system_menu.h"
 
 namespace qvutt {
 
@@ -24,9 +26,10 @@ constexpr double kDisplayPoints = 18;
 // and 3-pixel borders at 96 dpi: 90 twips wide and 330 high around the client area.
 constexpr TwipSize kDesignFrame{90, 330};
 
-// Q, not A: Wine puts an "&About Wine" item in every system menu.
-constexpr wchar_t kAboutCommandText[] = L"About &QV-UTT...";
-constexpr wchar_t kStartWithWindowsText[] = L"Start with &Windows";
+// Short: the README says how to free the key.
+constexpr wchar_t kHotKeyTakenText[] =
+    L"Click Through stays off: another program holds Ctrl+Alt+Shift+U, the key that turns it "
+    L"off again.";
 
 constexpr DWORD kDisplayStyle = SS_CENTER | WS_BORDER;
 // Each head overlaps its display by 15 twips. The displays come first in the
@@ -71,7 +74,7 @@ bool MainWindow::create(HINSTANCE instance) {
                       this) == nullptr) {
     return false;
   }
-  add_system_menu_commands();
+  add_program_items(hwnd_);
   ShowWindow(hwnd_, SW_SHOW);
   return true;
 }
@@ -83,19 +86,17 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam == kAlwaysOnTopTimer) on_always_on_top_tick();
       return 0;
     case WM_SYSCOMMAND:
-      if ((wparam & 0xFFF0) == kAboutCommand) {
-        on_about_command();
-        return 0;
-      }
-      if ((wparam & 0xFFF0) == kStartWithWindowsCommand) {
-        on_start_with_windows_command();
-        return 0;
-      }
+      if (run_menu_command(static_cast<unsigned>(wparam & 0xFFF0))) return 0;
       return default_handling(message, wparam, lparam);
+    case WM_HOTKEY:
+      if (wparam == SeeThrough::kHotKeyId) on_click_through_key();
+      return 0;
     case WM_INITMENUPOPUP:
-      if (HIWORD(lparam)) on_system_menu_opening(reinterpret_cast<HMENU>(wparam));
+      if (HIWORD(lparam)) on_system_menu_opening();
       return default_handling(message, wparam, lparam);
     case WM_COMMAND:
+      // Under Wine a choice in the system menu's submenu comes this way.
+      if (lparam == 0 && run_menu_command(LOWORD(wparam))) return 0;
       if (LOWORD(wparam) == kLogoPicture && HIWORD(wparam) == STN_DBLCLK) on_logo_double_click();
       if (LOWORD(wparam) == kAlwaysOnTopCheckBox && HIWORD(wparam) == BN_CLICKED) {
         on_check_box_click();
@@ -131,6 +132,12 @@ void MainWindow::on_load() {
   uptime_.reset();
   keeper_on_ = check_box_value(hwnd_, kAlwaysOnTopCheckBox) == kChecked;
   if (!keeper_on_) KillTimer(hwnd_, kAlwaysOnTopTimer);
+  RegistryStore store;
+  see_through_.emplace(hwnd_);
+  see_through_->set_opacity(load_opacity(store));
+  // With the key held elsewhere the window simply takes its own clicks; the
+  // stored choice stays for a later start.
+  if (load_click_through(store)) see_through_->set_click_through(true);
 }
 
 void MainWindow::on_uptime_tick() {
@@ -160,10 +167,10 @@ void MainWindow::on_about_command() {
   open_about_window();
 }
 
-void MainWindow::on_system_menu_opening(HMENU menu) {
+void MainWindow::on_system_menu_opening() {
   // Asked each time: Task Manager or Settings may have changed it meanwhile.
-  CheckMenuItem(menu, kStartWithWindowsCommand,
-                MF_BYCOMMAND | (starts_with_windows() ? MF_CHECKED : MF_UNCHECKED));
+  mark_program_items(
+      hwnd_, {starts_with_windows(), see_through_->click_through(), see_through_->opacity()});
 }
 
 void MainWindow::on_start_with_windows_command() {
@@ -172,6 +179,28 @@ void MainWindow::on_start_with_windows_command() {
   } else {
     start_with_windows();
   }
+}
+
+void MainWindow::on_opacity_command(int percent) {
+  see_through_->set_opacity(percent);
+  RegistryStore store;
+  save_opacity(store, percent);
+}
+
+void MainWindow::on_click_through_command() {
+  const bool on = !see_through_->click_through();
+  if (!see_through_->set_click_through(on)) {
+    MessageBoxW(hwnd_, kHotKeyTakenText, kCaption, MB_OK | MB_ICONWARNING);
+    return;
+  }
+  RegistryStore store;
+  save_click_through(store, on);
+}
+
+void MainWindow::on_click_through_key() {
+  see_through_->set_click_through(false);
+  RegistryStore store;
+  save_click_through(store, false);
 }
 
 void MainWindow::on_move_finished() {
@@ -242,13 +271,24 @@ void MainWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
   face_.change_dpi(dots_per_inch, suggested);
 }
 
-void MainWindow::add_system_menu_commands() {
-  // The tool window's caption has no icon to click: Alt+Space is the
-  // keyboard's way to the About window and the start at sign-in.
-  const HMENU menu = GetSystemMenu(hwnd_, FALSE);
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, kAboutCommand, kAboutCommandText);
-  AppendMenuW(menu, MF_STRING, kStartWithWindowsCommand, kStartWithWindowsText);
+bool MainWindow::run_menu_command(unsigned command) {
+  switch (command) {
+    case kAboutCommand:
+      on_about_command();
+      return true;
+    case kStartWithWindowsCommand:
+      on_start_with_windows_command();
+      return true;
+    case kClickThroughCommand:
+      on_click_through_command();
+      return true;
+    default:
+      if (const auto percent = opacity_of_command(command)) {
+        on_opacity_command(*percent);
+        return true;
+      }
+      return false;
+  }
 }
 
 void MainWindow::load_logo(const TwipScale& scale) {

@@ -11,6 +11,7 @@
 #include "clock/uptime_counter.h"
 #include "controls/controls.h"
 #include "desktop/monotonic_clock.h"
+#include "desktop/see_through.h"
 #include "windows/about_window.h"
 #include "windows/window_base.h"
 #include "windows/window_face.h"
@@ -32,8 +33,11 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_always_on_top_tick();
   void on_logo_double_click();
   void on_about_command();
-  void on_system_menu_opening(HMENU menu);
+  void on_system_menu_opening();
   void on_start_with_windows_command();
+  void on_opacity_command(int percent);
+  void on_click_through_command();
+  void on_click_through_key();
   void on_move_finished();
   void on_check_box_click();
   void on_activation_focus();
@@ -47,7 +51,7 @@ class MainWindow : public WindowBase<MainWindow> {
   SIZE on_dpi_scaled_size(int dots_per_inch) const;
   void on_dpi_changed(int dots_per_inch, const RECT& suggested);
 
-  void add_system_menu_commands();
+  bool run_menu_command(unsigned command);
   void load_logo(const TwipScale& scale);
   void open_about_window();
   void rearm_on_next_second(UINT_PTR timer);
@@ -61,9 +65,10 @@ class MainWindow : public WindowBase<MainWindow> {
   HICON logo_ = nullptr;
   int logo_size_ = 0;
   UptimeCounter uptime_;
-  bool keeper_on_ = false;            // decided once, at load
-  MonotonicClock started_;            // both timers' whole seconds count from here
-  std::optional<AboutWindow> about_;  // made on first use
+  bool keeper_on_ = false;                 // decided once, at load
+  MonotonicClock started_;                 // both timers' whole seconds count from here
+  std::optional<AboutWindow> about_;       // made on first use
+  std::optional<SeeThrough> see_through_;  // made at load, for the window
   UptimeAccessible accessible_;
 };
 

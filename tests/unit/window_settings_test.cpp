@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/section_name.h"
+#include "settings/see_through_settings.h"
 
 namespace qvutt {
 namespace {
@@ -55,6 +56,34 @@ TEST(SaveWindowSettings, WritesLeftThenTopAndTheChoiceAsTheyLoadBack) {
   EXPECT_EQ(about.rect.left, -1200.0f);
   EXPECT_EQ(about.rect.top, 123450.0f);
   EXPECT_EQ(about.always_on_top, kGrayed);
+}
+
+TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAsOneElseTheyFallBack) {
+  MemoryStore store;
+  EXPECT_EQ(load_opacity(store), 100);
+  for (const auto& [text, percent] : {std::pair{"90", 90},
+                                      {"040", 40},
+                                      {"100", 100},
+                                      {"39", 100},
+                                      {"101", 100},
+                                      {"-60", 100},
+                                      {"+60", 100},
+                                      {" 60", 100},
+                                      {"60.0", 100},
+                                      {"", 100},
+                                      {"99999999999999999999960", 100}}) {
+    store.values["MAIN_Opacity"] = text;
+    EXPECT_EQ(load_opacity(store), percent) << text;
+  }
+  for (const char* off : {"0", "01", "1 ", "true", ""}) {
+    store.values["MAIN_ClickThrough"] = off;
+    EXPECT_FALSE(load_click_through(store)) << off;
+  }
+  save_opacity(store, 60);
+  save_click_through(store, true);
+  EXPECT_TRUE(load_opacity(store) == 60 && load_click_through(store));
+  EXPECT_EQ(std::vector<int>({alpha_of(100), alpha_of(80), alpha_of(90), alpha_of(40)}),
+            std::vector<int>({255, 204, 230, 102}));  // 229.5, half up
 }
 
 TEST(SectionName, IsTheProgramFilesBaseNameWithoutExtension) {

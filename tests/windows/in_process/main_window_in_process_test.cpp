@@ -2,33 +2,29 @@
 // under Wine: a change of the system's colours (a program running apart gets
 // WM_SYSCOLORCHANGE after another's SetSysColors, but goes on reading the old
 // colours), the window's icons (WM_GETICON from another process answers 0),
-// and the check marks of its system menu (which another process cannot read).
+// and the marks of its system menu (which another process cannot read).
 #include <gtest/gtest.h>
 
 #include <utility>
 
 #include "controls/control_ids.h"
+#include "e2e/program.h"
 #include "windows/main_window.h"
 
 namespace qvutt {
 namespace {
 
-void pump_messages_for(DWORD milliseconds) {
-  for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(10)) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  }
-}
-
 // One window a process: its class is registered once.
-TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndShowsItsStartAtSignIn) {
+TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
+  const std::wstring section = L"Software\\QV_UTT\\window_tests";
+  RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Opacity", REG_SZ, L"90", 6);
   MainWindow main;
   ASSERT_TRUE(main.create(GetModuleHandleW(nullptr)));
   const HWND window = main.hwnd();
 
   // The column heads repaint in a new button face at once, and back.
   const auto head_colour = [&] {
-    pump_messages_for(300);
+    e2e::pump_messages_for(300);
     const HDC dc = GetDC(window);
     const COLORREF colour = GetPixel(dc, 151, 1);  // the "Hours" head, right of its text
     ReleaseDC(window, dc);
@@ -81,10 +77,9 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndShowsItsStartAtSignIn)
     RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"window_tests");
   }
   const HMENU menu = GetSystemMenu(window, FALSE);
-  const auto checked_on_opening = [&] {
+  const auto checked_on_opening = [&](unsigned command = main_window::kStartWithWindowsCommand) {
     SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
-    return (GetMenuState(menu, main_window::kStartWithWindowsCommand, MF_BYCOMMAND) & MF_CHECKED) !=
-           0;
+    return (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
   };
   const auto choose = [&] {
     SendMessageW(window, WM_SYSCOMMAND, main_window::kStartWithWindowsCommand, 0);
@@ -96,16 +91,19 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndShowsItsStartAtSignIn)
   RegSetKeyValueW(HKEY_CURRENT_USER, approved_key, L"window_tests", REG_BINARY, disabled,
                   sizeof disabled);
   EXPECT_FALSE(checked_on_opening());
-  const DWORD number = 1;  // no command at all
-  RegSetKeyValueW(HKEY_CURRENT_USER, run_key, L"window_tests", REG_DWORD, &number, sizeof number);
-  EXPECT_FALSE(checked_on_opening());
   choose();
   EXPECT_TRUE(checked_on_opening());
   choose();
   EXPECT_FALSE(checked_on_opening());
 
+  // The opacity in force carries the bullet; a hand-edited one matches no item.
+  using namespace main_window;
+  EXPECT_FALSE(checked_on_opening(kOpacity100Command) || checked_on_opening(kOpacity80Command));
+  SendMessageW(window, WM_COMMAND, kOpacity80Command, 0);  // as Wine sends a submenu's choice
+  EXPECT_TRUE(checked_on_opening(kOpacity80Command) && !checked_on_opening(kOpacity100Command));
+
   DestroyWindow(window);
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QV_UTT\\window_tests");
+  RegDeleteTreeW(HKEY_CURRENT_USER, section.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// The main window's own items in its system menu, below the system's: the
+// keyboard's way (Alt+Space) to the About window, the start at sign-in,
+// opacity and click-through, since a tool window's caption has no icon to
+// click. Their marks are set afresh each time the menu opens.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+namespace qvutt {
+
+struct SystemMenuMarks {
+  bool starts_with_windows;
+  bool click_through;
+  int opacity;  // percent; an Opacity item carries the bullet only if it matches
+};
+
+void add_program_items(HWND window);
+void mark_program_items(HWND window, const SystemMenuMarks& marks);
+
+// The percentage an Opacity item stands for; nothing for any other command.
+std::optional<int> opacity_of_command(unsigned command);
+
+}  // namespace qvutt

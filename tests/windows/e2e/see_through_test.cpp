@@ -1,0 +1,83 @@
+// A user who keeps the uptime on top but out of the way: seen through, and
+// clicked through, with a key that always gives the clicks back.
+#include <gtest/gtest.h>
+
+#include "controls/control_ids.h"
+#include "e2e/program.h"
+
+namespace qvutt::e2e {
+namespace {
+
+// The alpha another program reads; -1 where the window is not layered at all.
+int alpha_of(HWND window) {
+  BYTE alpha = 0;
+  if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return -1;
+  return GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr) ? alpha : -2;
+}
+
+TEST(SeeThrough, OpacityChosenByKeysIsKeptThroughACrashAndLeavesAboutOpaque) {
+  Program program;
+  program.store(L"MAIN_Opacity", L"90");  // by hand: a whole number from 40 to 100 stands
+  program.start();
+  EXPECT_EQ(alpha_of(program.main_window()), 230);
+  choose_in_system_menu(program.main_window(), {'O', '6'});
+  EXPECT_EQ(alpha_of(program.main_window()), 153);
+  EXPECT_EQ(program.stored()[L"MAIN_Opacity"], L"60");
+  double_click(program.main_window(), main_window::kLogoPicture);
+  EXPECT_EQ(alpha_of(program.about_window()), -1);
+
+  program.kill();
+  program.start();
+  EXPECT_EQ(alpha_of(program.main_window()), 153);
+  choose_in_system_menu(program.main_window(), {'O', '1'});  // 100%: no longer layered
+  EXPECT_EQ(alpha_of(program.main_window()), -1);
+}
+
+TEST(SeeThrough, ClicksPassToTheWindowBeneathUntilTheKeyGivesThemBack) {
+  Program program;
+  program.start();
+  const HWND main = program.main_window();
+  const OtherProgramWindow beneath;  // its own thread pumps, so clicks reach it
+  RECT frame{};
+  GetWindowRect(main, &frame);
+  SetWindowPos(beneath.window, HWND_NOTOPMOST, frame.left, frame.top, 300, 120, SWP_NOACTIVATE);
+  const auto caption_click_reaches_beneath = [&] {
+    SetForegroundWindow(main);
+    pump_messages_for(300);
+    mouse(frame.left + 60, frame.top + 8, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+    pump_messages_for(300);
+    return GetForegroundWindow() == beneath.window;
+  };
+  EXPECT_FALSE(caption_click_reaches_beneath());
+  choose_in_system_menu(main, {'T'});
+  EXPECT_EQ(program.stored()[L"MAIN_ClickThrough"], L"1");
+  EXPECT_TRUE(caption_click_reaches_beneath());
+  EXPECT_TRUE(IsWindowVisible(main) && program.uptime_ticks(1));
+  EXPECT_TRUE(eventually([&] { return is_topmost(main); }));  // once the keeper's second comes
+
+  // The key, pressed while another window has the focus, gives the clicks back.
+  SetForegroundWindow(beneath.window);
+  type('U', {VK_CONTROL, VK_MENU, VK_SHIFT});
+  EXPECT_TRUE(eventually([&] { return program.stored()[L"MAIN_ClickThrough"] == L"0"; }));
+  EXPECT_FALSE(caption_click_reaches_beneath());
+
+  // Another program holds the key, free again: neither the stored choice nor
+  // the menu lets a click through, and the menu's message says why.
+  ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT | MOD_SHIFT, 'U'));
+  program.store(L"MAIN_ClickThrough", L"1");
+  program.kill();
+  program.start();
+  choose_in_system_menu(program.main_window(), {'T'});
+  HWND message = nullptr;
+  EXPECT_TRUE(eventually([&] { return (message = FindWindowW(L"#32770", nullptr)) != nullptr; }));
+  EXPECT_EQ(GetWindow(message, GW_OWNER), program.main_window());
+  EXPECT_NE(text_of(message, 0xFFFF).find(L"another program holds Ctrl+Alt+Shift+U"),
+            std::wstring::npos);
+  PostMessageW(message, WM_CLOSE, 0, 0);
+  EXPECT_EQ(alpha_of(program.main_window()), -1);
+  EXPECT_EQ(program.stored()[L"MAIN_ClickThrough"], L"1");
+  UnregisterHotKey(nullptr, 7);
+}
+
+}  // namespace
+}  // namespace qvutt::e2e
