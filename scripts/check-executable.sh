@@ -2,7 +2,7 @@
 # Checks what a user's Windows will load: the program is a PE image for its
 # architecture (PE32 for x86, PE32+ for x64) and imports nothing but the
 # system's own DLLs. Prints one line; fails, saying why, otherwise.
-#   usage: check-executable.sh x86|x64 PROGRAM.exe
+#   usage: check-executable.sh x86|x64 PROGRAM.exe   (OBJDUMP names another objdump: MSYS2's own)
 set -euo pipefail
 arch=$1 program=$2
 case "$arch" in
@@ -27,4 +27,4 @@ for dll in $imports; do
     exit 1
   fi
 done
-echo "$program: $magic $arch image, imports $imports"
+echo "$program: $magic $arch image, $(wc -c <"$program") bytes, imports $imports"
