@@ -57,11 +57,19 @@ for arch in "${runnable_arches[@]}"; do
   windows_tests "$arch" "windows-$arch" || status=$?
   if [ "$arch" = x64 ]; then
     windows_tests x64 windows-x64-clang || status=$?
-  else
+  elif [ -z "$x86_under_qemu" ]; then
     # clang's 32-bit program: its unit tests, and the story of a start and a count.
     windows_tests x86 windows-x86-clang -R unit_tests || status=$?
     GTEST_FILTER='MainWindow.FreshUser*' windows_tests x86 windows-x86-clang -R e2e_tests ||
       status=$?
+  else
+    # Under qemu-user clang's 32-bit GoogleTest programs end before main (a call
+    # to address 0 in the C runtime's start-up) where GCC's run: GCC's story
+    # drives clang's program instead.
+    echo "clang x86 unit tests left out under qemu-user: its test programs crash there before main"
+    clang_bin="Z:$PWD/build/windows-x86-clang/bin/"
+    QVUTT_PROGRAM_FOLDER=${clang_bin//\//\\} GTEST_FILTER='MainWindow.FreshUser*' \
+      windows_tests x86 windows-x86 -R e2e_tests || status=$?
   fi
 done
 

@@ -15,8 +15,11 @@ namespace qvutt::e2e {
 static const bool is_wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
 
 Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
+  // The program beside the tests, or another build's: QVUTT_PROGRAM_FOLDER, ending in "\\".
   wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (!GetEnvironmentVariableW(L"QVUTT_PROGRAM_FOLDER", path, MAX_PATH)) {
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+  }
   const std::wstring folder(path, std::wcsrchr(path, L'\\') + 1);
   executable_ = folder + name + L".exe";
   if (executable_ != folder + L"QV-UTT-V1.exe") {

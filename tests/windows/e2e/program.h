@@ -21,7 +21,8 @@ using Settings = std::map<std::wstring, std::wstring>;
 
 class Program {
  public:
-  // The program under its own name, or a copy of it under another.
+  // The program under its own name, or a copy of it under another; the one
+  // beside the tests unless QVUTT_PROGRAM_FOLDER names another build's.
   explicit Program(const std::wstring& name = L"QV-UTT-V1");
   ~Program();
   Program(const Program&) = delete;
