@@ -12,7 +12,8 @@
 namespace qvutt::e2e {
 
 // By Wine's own export, which Windows' ntdll lacks.
-static const bool is_wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+static const bool is_wine =
+    GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 
 Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
   // The program beside the tests, or another build's: QVUTT_PROGRAM_FOLDER, ending in "\\".
