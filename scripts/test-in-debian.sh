@@ -46,7 +46,8 @@ in_root() {
     mount -t sysfs sysfs "$root/sys"
     ip link set lo up 2>/dev/null || true
     exec chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
-      CI="${CI:-}" "$@"' in_root "$root" "$@"
+      NODE_EXTRA_CA_CERTS=/etc/qvutt-machine-ca-certificates.crt CI="${CI:-}" "$@"' \
+    in_root "$root" "$@"
 }
 
 started=$SECONDS
@@ -64,6 +65,10 @@ if [ ! -f "$root/.qvutt-root-ready" ]; then
   touch "$root/.qvutt-root-ready"
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The machine's own trust, as its own mirror: where its network inspects TLS
+# (the npm registry's), the root's Node.js trusts what the machine trusts.
+cp /etc/ssl/certs/ca-certificates.crt "$root/etc/qvutt-machine-ca-certificates.crt" 2>/dev/null ||
+  true
 echo "Debian $suite root ready after $((SECONDS - started)) s"
 
 # The last commit, as a fresh clone would have it.
