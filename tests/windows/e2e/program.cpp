@@ -247,10 +247,15 @@ void type(WORD key, std::initializer_list<WORD> held) {
 }
 
 void choose_in_system_menu(HWND window, std::initializer_list<WORD> keys) {
-  SetForegroundWindow(window);
-  type(VK_SPACE, {VK_MENU});
+  // Just after a start the window may not take the foreground at once: again, then.
+  const auto menu_shows = [] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; };
+  for (int tries = 0; tries < 3 && !menu_shows(); ++tries) {
+    SetForegroundWindow(window);
+    type(VK_SPACE, {VK_MENU});
+    eventually(menu_shows, 2000);
+  }
   for (const WORD key : keys) {
-    eventually([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)); });  // a menu
+    eventually(menu_shows);
     type(key);
   }
 }
