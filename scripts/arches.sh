@@ -7,9 +7,12 @@
 # Sets runnable_arches (the 32-bit build first: it is the primary one) and,
 # where the 32-bit build is left out, x86_skipped: why. Returns non-zero,
 # saying why, where neither build can run. With --qemu (the tests, never a
-# script whose figures or time limits are about real runs), where the kernel
-# runs no 32-bit programs, the 32-bit build runs under qemu-user if that is
-# seen to work (scripts/x86-under-qemu.sh), and x86_under_qemu says why.
+# script whose figures or time limits are about real runs), the 32-bit build
+# may run under qemu-user (scripts/x86-under-qemu.sh), and x86_under_qemu then
+# says why: where the kernel runs no 32-bit programs and qemu is seen to work,
+# or where QVUTT_X86_TESTS=qemu asks for it (a kernel that runs them natively
+# can still take the emulated path, as CI's may not); that setting fails,
+# saying why, where qemu-user cannot run them.
 choose_arches() {
   runnable_arches=()
   x86_skipped=""
@@ -24,13 +27,28 @@ choose_arches() {
     echo "error: the 64-bit Wine loader /usr/lib/wine/wine64 does not run (install wine64)" >&2
     return 1
   fi
-  local why_not_x86=""
+  local why_not_x86="" asked_for_qemu=""
   why_not_x86=$(why_32bit_cannot_run)
-  if [ -n "$why_not_x86" ] && [ "${1:-}" = --qemu ] && [[ " ${QVUTT_ARCHES:-x86} " == *" x86 "* ]]; then
+  case "${QVUTT_X86_TESTS:-}" in
+    "") ;;
+    qemu) asked_for_qemu="QVUTT_X86_TESTS=qemu" ;;
+    *) echo "error: QVUTT_X86_TESTS='$QVUTT_X86_TESTS': the one setting is qemu" >&2; return 1 ;;
+  esac
+  if [ -n "$asked_for_qemu" ] && { [ "${1:-}" != --qemu ] ||
+    [[ " ${QVUTT_ARCHES:-x86} " != *" x86 "* ]]; }; then
+    echo "error: $asked_for_qemu: only the test command runs the 32-bit tests under qemu-user," \
+      "and it must run them (QVUTT_ARCHES='${QVUTT_ARCHES:-}')" >&2
+    return 1
+  fi
+  if { [ -n "$why_not_x86" ] || [ -n "$asked_for_qemu" ]; } && [ "${1:-}" = --qemu ] &&
+    [[ " ${QVUTT_ARCHES:-x86} " == *" x86 "* ]]; then
     local why_not_qemu
     if why_not_qemu=$(bash "$(dirname "${BASH_SOURCE[0]}")/x86-under-qemu.sh" --check); then
-      x86_under_qemu="the kernel runs no 32-bit programs"
+      x86_under_qemu=${asked_for_qemu:-the kernel runs no 32-bit programs}
       why_not_x86=""
+    elif [ -n "$asked_for_qemu" ]; then
+      echo "error: $asked_for_qemu, but qemu-user cannot run 32-bit programs here: $why_not_qemu" >&2
+      return 1
     else
       why_not_x86+="; nor under qemu-user: $why_not_qemu"
     fi

@@ -13,9 +13,10 @@ export FONTCONFIG_FILE="$repo_root/tests/fonts/fonts.conf"
 
 use_wine() {
   case "$1" in
-    x86) if [ -n "${QVUTT_X86_UNDER_QEMU:-}" ]; then
-           # Under qemu-user a 32-bit prefix never finishes its set-up: the
-           # 32-bit programs run in a 64-bit one, as on 64-bit Windows.
+    x86) if [ -e /proc/sys/fs/binfmt_misc/qvutt-i386 ]; then
+           # In scripts/x86-under-qemu.sh's namespace, where qemu-user runs
+           # them, a 32-bit prefix never finishes its set-up: the 32-bit
+           # programs run in a 64-bit one, as on 64-bit Windows.
            export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
            export WINEPREFIX="$repo_root/build/wine-wow64"
            # A crash fails at once: Wine's debugger would take minutes there.
@@ -46,6 +47,10 @@ prepare_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
+      >/dev/null 2>&1
+    # A crash prints where it happened and ends the program within seconds;
+    # Wine's crash dialog would wait for a click that never comes.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       >/dev/null 2>&1
     wineserver --wait
     touch "$stamp"
