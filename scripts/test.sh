@@ -4,9 +4,9 @@
 # tests and lint, checks the programs' images, then runs the Windows tests
 # under Wine on a virtual display for each architecture this machine can run
 # (scripts/arches.sh; the 32-bit ones under qemu-user where the kernel runs
-# no 32-bit programs), takes the screenshots, builds the benchmark and runs it
-# briefly, and checks that the release of the last commit builds to the same
-# bytes twice.
+# no 32-bit programs, or where QVUTT_X86_TESTS=qemu asks), takes the
+# screenshots, builds the benchmark and runs it briefly, and checks that the
+# release of the last commit builds to the same bytes twice.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -14,17 +14,10 @@ bash scripts/install-deps.sh
 source scripts/wine-env.sh
 source scripts/arches.sh
 choose_arches --qemu
-if [ -n "$x86_skipped" ]; then
-  skipped_line="32-bit (x86) Windows tests skipped: $x86_skipped"
-  echo "$skipped_line"
-fi
-# Under qemu-user the 32-bit program does everything about this many times
-# more slowly: its tests' waits and time limits grow by it.
-qemu_wait_factor=10
-if [ -n "$x86_under_qemu" ]; then
-  qemu_line="x86 tests under qemu-user: $x86_under_qemu (waits and time limits x$qemu_wait_factor)"
-  echo "$qemu_line"
-fi
+x86_path="natively"
+[ -z "$x86_under_qemu" ] || x86_path="under qemu-user ($x86_under_qemu)"
+[ -z "$x86_skipped" ] || x86_path="skipped: $x86_skipped"
+echo "32-bit (x86) Windows tests: $x86_path"
 
 cmake --preset native >/dev/null
 cmake --build --preset native
@@ -32,44 +25,35 @@ ctest --preset native
 bash scripts/lint.sh
 
 # Each program built by GCC, the release's compiler, and by clang, a second
-# opinion on the same code (its warnings are errors).
+# opinion on the same code (its warnings are errors). clang borrows GCC's C++
+# library, and on x86 the two pass an empty class differently (LLVM issue
+# 58255): clang's programs are checked for calls across that line.
 for arch in x86 x64; do
   for preset in "windows-$arch" "windows-$arch-clang"; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
     bash scripts/check-executable.sh "$arch" "build/$preset/bin/QV-UTT-V1.exe"
   done
+  python3 scripts/check_compiler_boundary.py "$arch" "build/windows-$arch-clang" bin/QV-UTT-V1.exe
 done
-
-# One tree's Windows tests (ARCH PRESET [CTEST ARGUMENTS...]): the 32-bit
-# ones under qemu-user where the kernel runs no 32-bit programs.
-windows_tests() {
-  if [ "$1" = x86 ] && [ -n "$x86_under_qemu" ]; then
-    QVUTT_X86_UNDER_QEMU=1 QVUTT_WAIT_FACTOR=$qemu_wait_factor \
-      bash scripts/x86-under-qemu.sh bash scripts/windows-tests.sh "$@"
-  else
-    bash scripts/windows-tests.sh "$@"
-  fi
-}
 
 status=0
 for arch in "${runnable_arches[@]}"; do
-  windows_tests "$arch" "windows-$arch" || status=$?
+  qemu=()
+  [ "$arch" = x64 ] || [ -z "$x86_under_qemu" ] || qemu=(--qemu)
+  bash scripts/windows-tests.sh "${qemu[@]}" "$arch" "windows-$arch" || status=$?
   if [ "$arch" = x64 ]; then
-    windows_tests x64 windows-x64-clang || status=$?
-  elif [ -z "$x86_under_qemu" ]; then
-    # clang's 32-bit program: its unit tests, and the story of a start and a count.
-    windows_tests x86 windows-x86-clang -R unit_tests || status=$?
-    GTEST_FILTER='MainWindow.FreshUser*' windows_tests x86 windows-x86-clang -R e2e_tests ||
-      status=$?
+    bash scripts/windows-tests.sh x64 windows-x64-clang || status=$?
   else
-    # Under qemu-user clang's 32-bit GoogleTest programs end before main (a call
-    # to address 0 in the C runtime's start-up) where GCC's run: GCC's story
-    # drives clang's program instead.
-    echo "clang x86 unit tests left out under qemu-user: its test programs crash there before main"
+    # clang's 32-bit test programs call GCC's libstdc++ with empty classes
+    # (std::string's _M_construct takes a forward_iterator_tag) and crash:
+    # built for their warnings only. GCC's story drives clang's program,
+    # which the check above cleared.
+    echo "clang's 32-bit test programs are built, not run: clang drops an empty class" \
+      "argument that GCC's libstdc++ expects (LLVM issue 58255)"
     clang_bin="Z:$PWD/build/windows-x86-clang/bin/"
     QVUTT_PROGRAM_FOLDER=${clang_bin//\//\\} GTEST_FILTER='MainWindow.FreshUser*' \
-      windows_tests x86 windows-x86 -R e2e_tests || status=$?
+      bash scripts/windows-tests.sh "${qemu[@]}" x86 windows-x86 -R e2e_tests || status=$?
   fi
 done
 
@@ -89,7 +73,5 @@ bash bench/run.sh 2000 4 2 || status=$?
 # The release: two builds of the last commit must give the same bytes.
 bash scripts/check-reproducible.sh || status=$?
 
-echo "Windows tests ran for: ${runnable_arches[*]}"
-[ -z "$x86_skipped" ] || echo "$skipped_line"
-[ -z "$x86_under_qemu" ] || echo "$qemu_line"
+echo "Windows tests ran for: ${runnable_arches[*]}; the 32-bit ones $x86_path"
 exit "$status"
