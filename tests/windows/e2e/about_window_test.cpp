@@ -70,7 +70,7 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
   // with its first texts. Taken to another DPI by the system, it is still
   // where the user left it; OK saves that place and the choice made anew.
   PostMessageW(main, WM_SYSKEYDOWN, VK_SPACE, 0x20000001);  // with Alt held
-  pump_messages_for(300);
+  eventually([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; });
   PostMessageW(main, WM_CHAR, 'q', 1);
   ASSERT_NE(about = program.about_window(), nullptr);
   EXPECT_EQ(placement_of(about), (Placement{300, 200, 361, 165}));

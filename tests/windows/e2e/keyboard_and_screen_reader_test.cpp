@@ -65,8 +65,7 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   Program program;
   program.start();
   const HWND main = program.main_window();
-  SetForegroundWindow(main);
-  pump_messages_for(300);
+  ASSERT_TRUE(comes_to_front(main));
 
   // The focus lands on the logo, the way to the About window, in plain sight.
   const HWND logo = GetDlgItem(main, kLogoPicture);
@@ -118,8 +117,7 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   // Enter opens it again. Tab reaches the creator line, where Enter reveals
   // the address, then the check box, where Space unchecks it (the main
   // window's box follows); Enter presses OK, which saves the choice.
-  SetForegroundWindow(main);
-  pump_messages_for(300);
+  ASSERT_TRUE(comes_to_front(main));
   type(VK_RETURN);
   ASSERT_NE(about = program.about_window(), nullptr);
   EXPECT_EQ(focus_in(about), GetDlgItem(about, about_window::kOkButton));

@@ -19,7 +19,7 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   program.start();
   const DWORD started = GetTickCount();
   const HWND main = program.main_window();
-  SetForegroundWindow(main);
+  EXPECT_TRUE(comes_to_front(main));
   EXPECT_EQ(text_of(main, kUptimeLabel), L"00:00:00");
   // 1000, 1000 twips; 3570 x 1140 less the 90 x 330 of the designed frame.
   EXPECT_EQ(placement_of(main), (Placement{67, 67, 232, 54}));

@@ -310,6 +310,21 @@ bool is_topmost(HWND window) {
   return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
+bool comes_to_front(HWND window) {
+  SetForegroundWindow(window);
+  return eventually([&] { return GetForegroundWindow() == window; });
+}
+
+HWND top_window_at(POINT point) {
+  RECT frame{};
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (IsWindowVisible(window) && GetWindowRect(window, &frame) && PtInRect(&frame, point)) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
 DWORD stretched(DWORD milliseconds) {
   const char* factor = std::getenv("QVUTT_WAIT_FACTOR");  // from 1 to 99; 1 when unset
   return milliseconds * static_cast<DWORD>(std::clamp(factor ? std::atoi(factor) : 1, 1, 99));

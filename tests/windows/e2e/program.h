@@ -116,6 +116,10 @@ std::wstring text_of(HWND window, int id = 0);  // id 0: the window's own text
 HWND focus_in(HWND window);                     // the keyboard focus of the window's thread
 Placement placement_of(HWND window);            // the frame's left and top, the client area's size
 bool is_topmost(HWND window);
+// Asks for the window in the foreground and waits until it is; false if it never comes.
+bool comes_to_front(HWND window);
+// The highest visible top-level window at a point of the screen, clicked through or not.
+HWND top_window_at(POINT point);
 // Every wait below lasts QVUTT_WAIT_FACTOR times as long (1 unless set):
 // under an emulator the program does everything that much more slowly.
 DWORD stretched(DWORD milliseconds);

@@ -41,12 +41,11 @@ TEST(SeeThrough, ClicksPassToTheWindowBeneathUntilTheKeyGivesThemBack) {
   RECT frame{};
   GetWindowRect(main, &frame);
   SetWindowPos(beneath.window, HWND_NOTOPMOST, frame.left, frame.top, 300, 120, SWP_NOACTIVATE);
+  const POINT caption{frame.left + 60, frame.top + 8};
   const auto caption_click_reaches_beneath = [&] {
-    SetForegroundWindow(main);
-    pump_messages_for(300);
-    mouse(frame.left + 60, frame.top + 8, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
-    pump_messages_for(300);
-    return GetForegroundWindow() == beneath.window;
+    EXPECT_TRUE(comes_to_front(main) && eventually([&] { return top_window_at(caption) == main; }));
+    mouse(caption.x, caption.y, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+    return eventually([&] { return GetForegroundWindow() == beneath.window; }, 1000);
   };
   EXPECT_FALSE(caption_click_reaches_beneath());
   choose_in_system_menu(main, {'T'});
@@ -56,7 +55,7 @@ TEST(SeeThrough, ClicksPassToTheWindowBeneathUntilTheKeyGivesThemBack) {
   EXPECT_TRUE(eventually([&] { return is_topmost(main); }));  // once the keeper's second comes
 
   // The key, pressed while another window has the focus, gives the clicks back.
-  SetForegroundWindow(beneath.window);
+  EXPECT_TRUE(comes_to_front(beneath.window));
   type('U', {VK_CONTROL, VK_MENU, VK_SHIFT});
   EXPECT_TRUE(eventually([&] { return program.stored()[L"MAIN_ClickThrough"] == L"0"; }));
   EXPECT_FALSE(caption_click_reaches_beneath());
