@@ -1,6 +1,4 @@
 # The 32-bit program built by clang, as cmake/mingw-i686.cmake builds it by GCC.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(qvutt_wine_arch x86)
-set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 include(${CMAKE_CURRENT_LIST_DIR}/clang-mingw-w64.cmake)
-string(APPEND CMAKE_CXX_FLAGS_INIT " -msse2 -mfpmath=sse")
