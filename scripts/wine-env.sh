@@ -19,8 +19,6 @@ use_wine() {
            # programs run in a 64-bit one, as on 64-bit Windows.
            export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
            export WINEPREFIX="$repo_root/build/wine-wow64"
-           # A crash fails at once: Wine's debugger would take minutes there.
-           export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"
            return
          fi
          export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine ;;
@@ -48,10 +46,20 @@ prepare_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
       >/dev/null 2>&1
-    # A crash prints where it happened and ends the program within seconds;
-    # Wine's crash dialog would wait for a click that never comes.
+    # A crash prints where it happened and ends the program within seconds:
+    # Wine's debugger prints a backtrace, with no crash dialog to wait for a
+    # click that never comes. Under qemu-user the debugger would take a
+    # minute or more to start: there none is named, and Wine's own line
+    # gives the fault and its address.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       >/dev/null 2>&1
+    if [ "$WINEPREFIX" = "$repo_root/build/wine-wow64" ]; then
+      local key
+      for key in 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+        'HKLM\Software\Wow6432Node\Microsoft\Windows NT\CurrentVersion\AeDebug'; do
+        wine reg add "$key" /v Debugger /d no-debugger.exe /f >/dev/null 2>&1
+      done
+    fi
     wineserver --wait
     touch "$stamp"
   fi

@@ -26,10 +26,8 @@ TEST(MovedInside, MovesTheLeastDistanceIntoTheAreaKeepingTheTopLeftInside) {
                                         {PixelRect{-5000, -5000, -3000, -4000}, 0, 0},
                                         {PixelRect{500, 20, 738, 96}, 500, 20}}) {
     const PixelRect moved = moved_inside(rect, area);
-    EXPECT_EQ(moved.left, left);
-    EXPECT_EQ(moved.top, top);
-    EXPECT_EQ(moved.right - moved.left, rect.right - rect.left);
-    EXPECT_EQ(moved.bottom - moved.top, rect.bottom - rect.top);
+    EXPECT_EQ(std::tuple(moved.left, moved.top, moved.right - moved.left, moved.bottom - moved.top),
+              std::tuple(left, top, rect.right - rect.left, rect.bottom - rect.top));
   }
 }
 

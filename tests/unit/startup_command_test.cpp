@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::wstring_view kProgram = L"C:\\Program Files\\QV-UTT\\QV-UTT-V1.exe";
 
-TEST(CommandNamesProgram, QuotedOrBareWithOrWithoutArgumentsInAnyLetterCase) {
+TEST(CommandNamesProgram, QuotedOrBareWithOrWithoutArgumentsInAnyLetterCaseButNoOtherFile) {
   for (const std::wstring_view command :
        {L"\"C:\\Program Files\\QV-UTT\\QV-UTT-V1.exe\"",
         L"\"c:\\program files\\qv-utt\\qv-utt-v1.EXE\" /minimized",
@@ -17,9 +17,7 @@ TEST(CommandNamesProgram, QuotedOrBareWithOrWithoutArgumentsInAnyLetterCase) {
         L"C:\\Program Files\\QV-UTT\\QV-UTT-V1.exe /x"}) {
     EXPECT_TRUE(command_names_program(command, kProgram)) << std::wstring(command);
   }
-}
-
-TEST(CommandNamesProgram, AnotherFileOrABrokenValueIsNotThisProgram) {
+  // Another file, or a broken value, is not this program.
   for (const std::wstring_view command :
        {L"\"C:\\Tools\\QV-UTT-V1.exe\"", L"\"C:\\Program Files\\QV-UTT\\QV-UTT-V1.exe.old\"",
         L"C:\\Program Files\\QV-UTT\\QV-UTT-V1.exe.old",

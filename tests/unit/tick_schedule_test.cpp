@@ -37,9 +37,7 @@ std::vector<std::int64_t> expiries_in_a_day(NextDelay next_delay, std::int64_t h
   }
 }
 
-unsigned plain_period(std::int64_t) {
-  return 1000;
-}
+constexpr auto plain_period = [](std::int64_t) { return 1000u; };
 
 // How often the thread wakes for two timers: once for each clock tick on
 // which either falls due.

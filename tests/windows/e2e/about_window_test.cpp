@@ -37,9 +37,8 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
   // the foreground, with the focus.
   EXPECT_TRUE(program.uptime_ticks(60)) << text_of(main, main_window::kUptimeLabel);
   pump_messages_for(1500);
-  HWND top = GetTopWindow(nullptr);
-  while (!IsWindowVisible(top)) top = GetWindow(top, GW_HWNDNEXT);
-  EXPECT_EQ(top, about);
+  const Placement about_at = placement_of(about);
+  EXPECT_EQ(top_window_at({about_at[0] + 10, about_at[1] + 10}), about);
   if (under_wine("foreground: Windows' lock may refuse it")) {
     EXPECT_EQ(GetForegroundWindow(), about);
   }

@@ -65,13 +65,12 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   Program program;
   program.start();
   const HWND main = program.main_window();
-  ASSERT_TRUE(comes_to_front(main));
+  bring_to_front(main);
 
   // The focus lands on the logo, the way to the About window, in plain sight.
   const HWND logo = GetDlgItem(main, kLogoPicture);
-  EXPECT_EQ(focus_in(main), logo);
-  RECT client{};
-  RECT shown{};
+  EXPECT_TRUE(eventually([&] { return focus_in(main) == logo; }));
+  RECT client{}, shown{};
   GetClientRect(main, &client);
   GetWindowRect(logo, &shown);
   MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&shown), 2);
@@ -80,11 +79,9 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
 
   // The uptime read as words, the parts in the order of the picture, and a
   // change event for the time display every second.
-  DWORD process_id = 0;
-  GetWindowThreadProcessId(main, &process_id);
   const HWINEVENTHOOK hook =
       SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, on_name_change,
-                      process_id, 0, WINEVENT_OUTOFCONTEXT);
+                      GetProcessId(program.process()), 0, WINEVENT_OUTOFCONTEXT);
   ASSERT_TRUE(program.uptime_ticks(3661));
   IAccessible* client_area = nullptr;
   ASSERT_EQ(AccessibleObjectFromWindow(main, OBJID_CLIENT, __uuidof(IAccessible),
@@ -117,7 +114,7 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   // Enter opens it again. Tab reaches the creator line, where Enter reveals
   // the address, then the check box, where Space unchecks it (the main
   // window's box follows); Enter presses OK, which saves the choice.
-  ASSERT_TRUE(comes_to_front(main));
+  bring_to_front(main);
   type(VK_RETURN);
   ASSERT_NE(about = program.about_window(), nullptr);
   EXPECT_EQ(focus_in(about), GetDlgItem(about, about_window::kOkButton));

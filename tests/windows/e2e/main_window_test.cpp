@@ -2,6 +2,8 @@
 // prepared settings, with a window of another program about.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "controls/control_ids.h"
 #include "e2e/looks.h"
 #include "e2e/program.h"
@@ -19,7 +21,7 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   program.start();
   const DWORD started = GetTickCount();
   const HWND main = program.main_window();
-  EXPECT_TRUE(comes_to_front(main));
+  bring_to_front(main);
   EXPECT_EQ(text_of(main, kUptimeLabel), L"00:00:00");
   // 1000, 1000 twips; 3570 x 1140 less the 90 x 330 of the designed frame.
   EXPECT_EQ(placement_of(main), (Placement{67, 67, 232, 54}));
@@ -67,13 +69,9 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
     std::wstring shown = text_of(main, kUptimeLabel);
     int seconds_shown = 0;
     while (GetTickCount() - hang_began < 3900) {
-      wchar_t text[16] = {};
-      ASSERT_TRUE(SendMessageTimeoutW(GetDlgItem(main, kUptimeLabel), WM_GETTEXT, 16,
-                                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, stretched(300),
-                                      nullptr))
-          << "no answer, " << GetTickCount() - hang_began << " ms into the hang";
-      seconds_shown += shown != text;
-      shown = text;
+      const std::wstring text = text_of(main, kUptimeLabel, 300);
+      ASSERT_NE(text, L"") << "no answer, " << GetTickCount() - hang_began << " ms into the hang";
+      seconds_shown += std::exchange(shown, text) != text;
       pump_messages_for(50);
     }
     EXPECT_GE(seconds_shown, 3);

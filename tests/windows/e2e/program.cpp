@@ -1,6 +1,7 @@
 #include "e2e/program.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -76,6 +77,7 @@ void Program::start() {
     return job;
   }();
   AssignProcessToJobObject(ends_with_the_test, process_.hProcess);
+  AllowSetForegroundWindow(process_.dwProcessId);  // its About window comes to the front
   ticks_sent_ = 0;
   started_at_ = GetTickCount();
   eventually(
@@ -146,9 +148,12 @@ Function from_kernelbase(const char* name) {
 }
 
 void Program::change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const {
-  // Shared memory, mapped into the program by the program's own side:
-  // unlike WriteProcessMemory it lands where the program reads it even when
-  // an emulator keeps the program's memory at an offset of its own.
+  // The rectangle is a view of shared memory at one address in both
+  // processes, so the message is right whether the system copies the
+  // rectangle from this process or hands the pointer over as it stands. The
+  // program's view is mapped by the program's own side: unlike
+  // WriteProcessMemory it lands where the program reads it even when an
+  // emulator keeps the program's memory at an offset of its own.
   static const auto map_into =
       from_kernelbase<void*(WINAPI*)(HANDLE, HANDLE, void*, ULONG64, SIZE_T, ULONG, ULONG, void*,
                                      ULONG)>("MapViewOfFile3");
@@ -156,13 +161,30 @@ void Program::change_dpi(HWND window, int dots_per_inch, const Placement& sugges
       from_kernelbase<BOOL(WINAPI*)(HANDLE, void*, ULONG)>("UnmapViewOfFile2");
   const HANDLE shared =
       CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(RECT), nullptr);
-  auto* rect = static_cast<RECT*>(MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, sizeof(RECT)));
-  *rect = {suggested[0], suggested[1], suggested[0] + suggested[2], suggested[1] + suggested[3]};
-  void* remote = map_into(shared, process_.hProcess, nullptr, 0, 0, 0, PAGE_READWRITE, nullptr, 0);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
-               reinterpret_cast<LPARAM>(remote));
-  unmap_from(process_.hProcess, remote, 0);
-  UnmapViewOfFile(rect);
+  // An address free in both processes: past whatever either holds there.
+  std::uintptr_t at = 0x10000000;
+  MEMORY_BASIC_INFORMATION here{}, there{};
+  while (VirtualQuery(reinterpret_cast<void*>(at), &here, sizeof here) &&
+         VirtualQueryEx(process_.hProcess, reinterpret_cast<void*>(at), &there, sizeof there) &&
+         (here.State != MEM_FREE || there.State != MEM_FREE)) {
+    for (const auto& held : {here, there}) {
+      const auto end = reinterpret_cast<std::uintptr_t>(held.BaseAddress) + held.RegionSize;
+      if (held.State != MEM_FREE)
+        at = std::max<std::uintptr_t>(at, (end + 0xFFFF) & ~std::uintptr_t{0xFFFF});
+    }
+  }
+  void* const address = reinterpret_cast<void*>(at);
+  auto* rect = static_cast<RECT*>(MapViewOfFileEx(shared, FILE_MAP_WRITE, 0, 0, 0, address));
+  if (rect == nullptr || map_into(shared, process_.hProcess, address, 0, 0, 0, PAGE_READWRITE,
+                                  nullptr, 0) == nullptr) {
+    std::printf("WM_DPICHANGED not sent: no address was free for it in both processes\n");
+  } else {
+    *rect = {suggested[0], suggested[1], suggested[0] + suggested[2], suggested[1] + suggested[3]};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
+                 reinterpret_cast<LPARAM>(rect));
+    unmap_from(process_.hProcess, address, 0);
+  }
+  if (rect != nullptr) UnmapViewOfFile(rect);
   CloseHandle(shared);
 }
 
@@ -198,6 +220,11 @@ OtherProgramWindow::~OtherProgramWindow() {
   CloseHandle(shown_);
 }
 
+void disable_as_task_manager_does(const wchar_t* name) {
+  BYTE record[12] = {3, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
+  RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, name, REG_BINARY, record, sizeof record);
+}
+
 HWND focus_in(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -216,7 +243,7 @@ DWORD WINAPI OtherProgramWindow::run(void* self) {
                               nullptr, nullptr, nullptr);
   it.text_field = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 10, 260, 24,
                                   it.window, nullptr, nullptr, nullptr);
-  SetForegroundWindow(it.window);
+  bring_to_front(it.window);
   SetFocus(it.text_field);
   pump_messages_for(100);
   SetEvent(it.shown_);
@@ -250,7 +277,7 @@ void choose_in_system_menu(HWND window, std::initializer_list<WORD> keys) {
   // Just after a start the window may not take the foreground at once: again, then.
   const auto menu_shows = [] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; };
   for (int tries = 0; tries < 3 && !menu_shows(); ++tries) {
-    SetForegroundWindow(window);
+    bring_to_front(window);
     type(VK_SPACE, {VK_MENU});
     eventually(menu_shows, 2000);
   }
@@ -284,10 +311,11 @@ void drag_by_caption(HWND window, int dx, int dy) {
   pump_messages_for(300);
 }
 
-std::wstring text_of(HWND window, int id) {
+std::wstring text_of(HWND window, int id, DWORD answer_within) {
   wchar_t text[256] = {};
   SendMessageTimeoutW(id == 0 ? window : GetDlgItem(window, id), WM_GETTEXT, 256,
-                      reinterpret_cast<LPARAM>(text), SMTO_BLOCK, stretched(5000), nullptr);
+                      reinterpret_cast<LPARAM>(text), SMTO_BLOCK, stretched(answer_within),
+                      nullptr);
   return text;
 }
 
@@ -310,19 +338,31 @@ bool is_topmost(HWND window) {
   return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-bool comes_to_front(HWND window) {
-  SetForegroundWindow(window);
-  return eventually([&] { return GetForegroundWindow() == window; });
+void bring_to_front(HWND window) {
+  if (GetForegroundWindow() != window && !SetForegroundWindow(window)) {
+    // Windows' foreground lock refuses a process that had no part in the
+    // last input; sharing the input state of the thread in front lifts it.
+    const DWORD ours = GetCurrentThreadId();
+    const DWORD front = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    if (AttachThreadInput(ours, front, TRUE)) {
+      SetForegroundWindow(window);
+      AttachThreadInput(ours, front, FALSE);
+    }
+  }
+  if (eventually([&] { return GetForegroundWindow() == window; })) return;
+  std::printf("stopped: the foreground was refused to window %p\n", static_cast<void*>(window));
+  std::fflush(stdout);
+  ExitProcess(1);
 }
 
 HWND top_window_at(POINT point) {
+  HWND window = GetTopWindow(nullptr);
   RECT frame{};
-  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-    if (IsWindowVisible(window) && GetWindowRect(window, &frame) && PtInRect(&frame, point)) {
-      return window;
-    }
+  while (window &&
+         !(IsWindowVisible(window) && GetWindowRect(window, &frame) && PtInRect(&frame, point))) {
+    window = GetWindow(window, GW_HWNDNEXT);
   }
-  return nullptr;
+  return window;
 }
 
 DWORD stretched(DWORD milliseconds) {

@@ -19,14 +19,27 @@ namespace qvutt::e2e {
 using Placement = std::array<LONG, 4>;
 using Settings = std::map<std::wstring, std::wstring>;
 
-class Program {
+// Where Windows keeps what starts at sign-in, and Task Manager its record of each.
+inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr wchar_t kApprovedKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+
+// What Task Manager writes when the user disables an entry: 3, then the time.
+void disable_as_task_manager_does(const wchar_t* name);
+
+// What owns a process, a thread or a system setting is never copied.
+struct NotCopied {
+  NotCopied() = default;
+  NotCopied(const NotCopied&) = delete;
+  NotCopied& operator=(const NotCopied&) = delete;
+};
+
+class Program : NotCopied {
  public:
   // The program under its own name, or a copy of it under another; the one
   // beside the tests unless QVUTT_PROGRAM_FOLDER names another build's.
   explicit Program(const std::wstring& name = L"QV-UTT-V1");
   ~Program();
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
 
   // The settings section, in the registry: every value's text, "?" for a
   // value of another type.
@@ -53,8 +66,8 @@ class Program {
   // ones than the timer can have added meanwhile), false if it never does.
   bool uptime_ticks(long count);
 
-  // WM_DPICHANGED as the system sends it. Wine does not carry its rectangle
-  // across processes, so it is put into the program's own memory.
+  // WM_DPICHANGED as the system sends it, its rectangle at one address in
+  // both processes: Wine does not carry it across, and Windows may.
   void change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const;
 
  private:
@@ -69,13 +82,11 @@ class Program {
 // An always-on-top window of another program, as far as QV-UTT can tell, on
 // a thread of its own: it takes the foreground, with the focus in its text
 // field, and pumps its messages; asked to, it first hangs, pumping none.
-class OtherProgramWindow {
+class OtherProgramWindow : NotCopied {
  public:
   explicit OtherProgramWindow(DWORD hang_milliseconds = 0,
                               const wchar_t* window_class = L"OtherProgram");
   ~OtherProgramWindow();
-  OtherProgramWindow(const OtherProgramWindow&) = delete;
-  OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
 
   HWND window = nullptr;
   HWND text_field = nullptr;
@@ -91,12 +102,10 @@ class OtherProgramWindow {
 
 // Windows 10 and 11's captions, 23 pixels high at 96 dpi for both kinds, for
 // the programs started while it lives; the system's own back afterwards.
-class WindowsCaptions {
+class WindowsCaptions : NotCopied {
  public:
   WindowsCaptions();
   ~WindowsCaptions();
-  WindowsCaptions(const WindowsCaptions&) = delete;
-  WindowsCaptions& operator=(const WindowsCaptions&) = delete;
 
  private:
   NONCLIENTMETRICSW saved_{};
@@ -112,12 +121,14 @@ void choose_in_system_menu(HWND window, std::initializer_list<WORD> keys);
 void mouse(int x, int y, DWORD button = 0);
 // Drags the window by its caption with the mouse, by dx and dy pixels.
 void drag_by_caption(HWND window, int dx, int dy);
-std::wstring text_of(HWND window, int id = 0);  // id 0: the window's own text
-HWND focus_in(HWND window);                     // the keyboard focus of the window's thread
-Placement placement_of(HWND window);            // the frame's left and top, the client area's size
+// The text of a window (id 0) or of its control; empty if none comes within the time.
+std::wstring text_of(HWND window, int id = 0, DWORD answer_within = 5000);
+HWND focus_in(HWND window);           // the keyboard focus of the window's thread
+Placement placement_of(HWND window);  // the frame's left and top, the client area's size
 bool is_topmost(HWND window);
-// Asks for the window in the foreground and waits until it is; false if it never comes.
-bool comes_to_front(HWND window);
+// Puts the window in the foreground and waits until it is there. Refused,
+// it says so and ends the tests: a story never goes on with another in front.
+void bring_to_front(HWND window);
 // The highest visible top-level window at a point of the screen, clicked through or not.
 HWND top_window_at(POINT point);
 // Every wait below lasts QVUTT_WAIT_FACTOR times as long (1 unless set):

@@ -38,12 +38,12 @@ TEST(SeeThrough, ClicksPassToTheWindowBeneathUntilTheKeyGivesThemBack) {
   program.start();
   const HWND main = program.main_window();
   const OtherProgramWindow beneath;  // its own thread pumps, so clicks reach it
-  RECT frame{};
-  GetWindowRect(main, &frame);
-  SetWindowPos(beneath.window, HWND_NOTOPMOST, frame.left, frame.top, 300, 120, SWP_NOACTIVATE);
-  const POINT caption{frame.left + 60, frame.top + 8};
+  const Placement at = placement_of(main);
+  SetWindowPos(beneath.window, HWND_NOTOPMOST, at[0], at[1], 300, 120, SWP_NOACTIVATE);
+  const POINT caption{at[0] + 60, at[1] + 8};
   const auto caption_click_reaches_beneath = [&] {
-    EXPECT_TRUE(comes_to_front(main) && eventually([&] { return top_window_at(caption) == main; }));
+    bring_to_front(main);
+    EXPECT_TRUE(eventually([&] { return top_window_at(caption) == main; }));
     mouse(caption.x, caption.y, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
     return eventually([&] { return GetForegroundWindow() == beneath.window; }, 1000);
   };
@@ -55,7 +55,7 @@ TEST(SeeThrough, ClicksPassToTheWindowBeneathUntilTheKeyGivesThemBack) {
   EXPECT_TRUE(eventually([&] { return is_topmost(main); }));  // once the keeper's second comes
 
   // The key, pressed while another window has the focus, gives the clicks back.
-  EXPECT_TRUE(comes_to_front(beneath.window));
+  bring_to_front(beneath.window);
   type('U', {VK_CONTROL, VK_MENU, VK_SHIFT});
   EXPECT_TRUE(eventually([&] { return program.stored()[L"MAIN_ClickThrough"] == L"0"; }));
   EXPECT_FALSE(caption_click_reaches_beneath());

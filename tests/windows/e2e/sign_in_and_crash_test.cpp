@@ -10,32 +10,22 @@
 namespace qvutt::e2e {
 namespace {
 
-constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kApprovedKey[] =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
-
-// A value's text, "(binary N)" for a record whose first byte is N, "(none)".
-std::wstring value_of(const wchar_t* key, const wchar_t* name) {
-  BYTE data[512] = {};
-  DWORD type = 0;
-  DWORD bytes = sizeof data - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &type, data, &bytes) !=
-      ERROR_SUCCESS) {
-    return L"(none)";
+// A program's entries for a start at sign-in: the Run value's text, then
+// Task Manager's record, "(binary N)" for one whose first byte is N;
+// "(none)" for one that is missing.
+std::wstring entries_of(const wchar_t* name) {
+  std::wstring entries;
+  for (const wchar_t* key : {kRunKey, kApprovedKey}) {
+    BYTE data[512] = {};
+    DWORD type = 0, bytes = sizeof data - sizeof(wchar_t);
+    const bool missing =
+        RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &type, data, &bytes);
+    entries += (entries.empty() ? L"" : L" | ") +
+               (missing              ? L"(none)"
+                : type == REG_BINARY ? L"(binary " + std::to_wstring(data[0]) + L")"
+                                     : reinterpret_cast<const wchar_t*>(data));
   }
-  if (type == REG_BINARY) return L"(binary " + std::to_wstring(data[0]) + L")";
-  return reinterpret_cast<const wchar_t*>(data);
-}
-
-void set_text(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, text.c_str(),
-                  static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
-
-// What Task Manager writes when the user disables an entry: 3, then the time.
-void disable_as_task_manager_does(const wchar_t* name) {
-  BYTE record[12] = {3, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
-  RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, name, REG_BINARY, record, sizeof record);
+  return entries;
 }
 
 // Both programs' entries gone, before and after: another program's is set
@@ -54,7 +44,8 @@ struct StartupEntries {
 
 TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
   const StartupEntries entries;
-  set_text(kRunKey, L"OtherTool", L"\"C:\\Tools\\other.exe\" /tray");
+  const wchar_t other_tool[] = L"\"C:\\Tools\\other.exe\" /tray";
+  RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, L"OtherTool", REG_SZ, other_tool, sizeof other_tool);
   disable_as_task_manager_does(L"OtherTool");
   Program program;
   program.start();
@@ -63,26 +54,23 @@ TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
 
   // Alt+Space, W: it starts at sign-in, as Windows' own entries do.
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(value_of(kRunKey, L"QV-UTT-V1"), quoted_path);
-  EXPECT_EQ(value_of(kApprovedKey, L"QV-UTT-V1"), L"(none)");
+  EXPECT_EQ(entries_of(L"QV-UTT-V1"), quoted_path + L" | (none)");
 
   // Disabled in Task Manager, it shows unchecked: choosing it undoes that.
   disable_as_task_manager_does(L"QV-UTT-V1");
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(value_of(kRunKey, L"QV-UTT-V1"), quoted_path);
-  EXPECT_EQ(value_of(kApprovedKey, L"QV-UTT-V1"), L"(binary 2)");
+  EXPECT_EQ(entries_of(L"QV-UTT-V1"), quoted_path + L" | (binary 2)");
 
   // Checked, choosing it removes both.
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(value_of(kRunKey, L"QV-UTT-V1"), L"(none)");
-  EXPECT_EQ(value_of(kApprovedKey, L"QV-UTT-V1"), L"(none)");
+  EXPECT_EQ(entries_of(L"QV-UTT-V1"), L"(none) | (none)");
 
   // An entry of its name for another copy is no entry of its own: replaced.
-  set_text(kRunKey, L"QV-UTT-V1", L"\"C:\\Old\\QV-UTT-V1.exe\"");
+  const wchar_t old_copy[] = L"\"C:\\Old\\QV-UTT-V1.exe\"";
+  RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, L"QV-UTT-V1", REG_SZ, old_copy, sizeof old_copy);
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(value_of(kRunKey, L"QV-UTT-V1"), quoted_path);
-  EXPECT_EQ(value_of(kRunKey, L"OtherTool"), L"\"C:\\Tools\\other.exe\" /tray");
-  EXPECT_EQ(value_of(kApprovedKey, L"OtherTool"), L"(binary 3)");
+  EXPECT_EQ(entries_of(L"QV-UTT-V1"), quoted_path + L" | (none)");
+  EXPECT_EQ(entries_of(L"OtherTool"), std::wstring(other_tool) + L" | (binary 3)");
 
   // Dragged by its caption, then ended by force: the move is kept.
   drag_by_caption(main, 80, 40);

@@ -16,6 +16,7 @@ namespace {
 
 // One window a process: its class is registered once.
 TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
+  using namespace main_window;
   const std::wstring section = L"Software\\QV_UTT\\window_tests";
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Opacity", REG_SZ, L"90", 6);
   MainWindow main;
@@ -32,12 +33,11 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
   };
   const int button_face = COLOR_BTNFACE;
   const COLORREF usual = GetSysColor(COLOR_BTNFACE);
-  const COLORREF changed = RGB(200, 0, 0);
   EXPECT_EQ(head_colour(), usual);
-  SetSysColors(1, &button_face, &changed);
-  EXPECT_EQ(head_colour(), changed);
-  SetSysColors(1, &button_face, &usual);
-  EXPECT_EQ(head_colour(), usual);
+  for (const COLORREF colour : {RGB(200, 0, 0), usual}) {
+    SetSysColors(1, &button_face, &colour);
+    EXPECT_EQ(head_colour(), colour);
+  }
 
   // Each DPI has icons of its own size: new ones at 144 dpi, the first back at 96.
   const auto icons = [&] {
@@ -54,8 +54,8 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
   const auto at_96 = icons();
   ASSERT_TRUE(at_96.first != 0 && at_96.second != 0);
   const auto at_144 = change_dpi(144);
-  EXPECT_TRUE(at_144.first != 0 && at_144.first != at_96.first);
-  EXPECT_TRUE(at_144.second != 0 && at_144.second != at_96.second);
+  EXPECT_TRUE(at_144.first != 0 && at_144.first != at_96.first && at_144.second != 0 &&
+              at_144.second != at_96.second);
   EXPECT_EQ(change_dpi(96), at_96);
 
   // Asked before the system suggests a rectangle for 144 dpi, it names the
@@ -65,31 +65,23 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
   RECT frame{0, 0, 348, 81};
   AdjustWindowRectExForDpi(&frame, GetWindowLongW(window, GWL_STYLE), FALSE,
                            GetWindowLongW(window, GWL_EXSTYLE), 144);
-  EXPECT_EQ(suggested.cx, frame.right - frame.left);
-  EXPECT_EQ(suggested.cy, frame.bottom - frame.top);
+  EXPECT_TRUE(suggested.cx == frame.right - frame.left && suggested.cy == frame.bottom - frame.top);
 
   // "Start with Windows" is checked, each time the menu opens, only while
   // the Run value names this file and Task Manager has not disabled it.
-  const wchar_t run_key[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-  const wchar_t approved_key[] =
-      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
-  for (const wchar_t* key : {run_key, approved_key}) {  // what a failed run may have left
+  for (const wchar_t* key : {e2e::kRunKey, e2e::kApprovedKey}) {  // what a failed run may have left
     RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"window_tests");
   }
   const HMENU menu = GetSystemMenu(window, FALSE);
-  const auto checked_on_opening = [&](unsigned command = main_window::kStartWithWindowsCommand) {
+  const auto checked_on_opening = [&](unsigned command = kStartWithWindowsCommand) {
     SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
     return (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
   };
-  const auto choose = [&] {
-    SendMessageW(window, WM_SYSCOMMAND, main_window::kStartWithWindowsCommand, 0);
-  };
+  const auto choose = [&] { SendMessageW(window, WM_SYSCOMMAND, kStartWithWindowsCommand, 0); };
   EXPECT_FALSE(checked_on_opening());
   choose();
   EXPECT_TRUE(checked_on_opening());
-  const BYTE disabled[12] = {3};
-  RegSetKeyValueW(HKEY_CURRENT_USER, approved_key, L"window_tests", REG_BINARY, disabled,
-                  sizeof disabled);
+  e2e::disable_as_task_manager_does(L"window_tests");
   EXPECT_FALSE(checked_on_opening());
   choose();
   EXPECT_TRUE(checked_on_opening());
@@ -97,7 +89,6 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
   EXPECT_FALSE(checked_on_opening());
 
   // The opacity in force carries the bullet; a hand-edited one matches no item.
-  using namespace main_window;
   EXPECT_FALSE(checked_on_opening(kOpacity100Command) || checked_on_opening(kOpacity80Command));
   SendMessageW(window, WM_COMMAND, kOpacity80Command, 0);  // as Wine sends a submenu's choice
   EXPECT_TRUE(checked_on_opening(kOpacity80Command) && !checked_on_opening(kOpacity100Command));
