@@ -10,9 +10,7 @@ namespace {
 
 constexpr long kSecondsPerDay = 86400;
 
-double seconds_as_days(double seconds) {
-  return seconds / kSecondsPerDay;
-}
+constexpr auto seconds_as_days = [](double seconds) { return seconds / kSecondsPerDay; };
 
 TEST(UptimeCounter, ReplayedOverDaysShowsEveryTickAndCountsEachMidnight) {
   UptimeCounter counter;

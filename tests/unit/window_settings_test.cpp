@@ -53,9 +53,8 @@ TEST(SaveWindowSettings, WritesLeftThenTopAndTheChoiceAsTheyLoadBack) {
   EXPECT_EQ(store.accesses, (Accesses{"save ABOUT_Left=-1200", "save ABOUT_Top=123450",
                                       "save AlwaysOnTop_TICKBOX=2"}));
   const WindowSettings about = load_window_settings(store, kAboutWindowKeys);
-  EXPECT_EQ(about.rect.left, -1200.0f);
-  EXPECT_EQ(about.rect.top, 123450.0f);
-  EXPECT_EQ(about.always_on_top, kGrayed);
+  EXPECT_TRUE(about.rect.left == -1200.0f && about.rect.top == 123450.0f &&
+              about.always_on_top == kGrayed);
 }
 
 TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAsOneElseTheyFallBack) {

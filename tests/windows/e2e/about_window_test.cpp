@@ -37,8 +37,7 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
   // the foreground, with the focus.
   EXPECT_TRUE(program.uptime_ticks(60)) << text_of(main, main_window::kUptimeLabel);
   pump_messages_for(1500);
-  const Placement about_at = placement_of(about);
-  EXPECT_EQ(top_window_at({about_at[0] + 10, about_at[1] + 10}), about);
+  EXPECT_EQ(top_window_at({placement_of(about)[0] + 10, placement_of(about)[1] + 10}), about);
   if (under_wine("foreground: Windows' lock may refuse it")) {
     EXPECT_EQ(GetForegroundWindow(), about);
   }
