@@ -67,7 +67,8 @@ def linked_inputs(verbose):
 def symbols(nm, path, members):
     """Defined and undefined external symbols of an object, or of some of an archive's members."""
     defined, undefined = set(), set()
-    listing = subprocess.run([nm, "-A", "-g", path], capture_output=True, text=True).stdout
+    listing = subprocess.run([nm, "-A", "-g", path], check=True, capture_output=True,
+                             text=True).stdout
     for line in listing.splitlines():
         where, _, rest = line.rpartition(": ") if ": " in line else line.rpartition(":")
         fields = rest.split()
@@ -137,11 +138,13 @@ def main():
         ours = os.path.abspath(os.path.join(build_dir, path)).startswith(build_dir + os.sep)
         (ours_defined if ours else theirs_defined).update(defined)
         (ours_undefined if ours else theirs_undefined).update(undefined)
+    if not (ours_defined and theirs_defined):
+        sys.exit(f"{program}: could not tell the tree's objects from the toolchain's in its link")
     prefix = "__Z" if is_x86 else "_Z"
     crossing = sorted(s for s in (ours_defined & (theirs_undefined | theirs_defined)) |
                       (ours_undefined & theirs_defined) if s.startswith(prefix))
-    names = subprocess.run([f"{triplet}-c++filt"], input="\n".join(crossing), capture_output=True,
-                           text=True).stdout.splitlines() if crossing else []
+    names = subprocess.run([f"{triplet}-c++filt"], input="\n".join(crossing), check=True,
+                           capture_output=True, text=True).stdout.splitlines() if crossing else []
     findings = [(name, hazard(name)) for name in names]
     unsafe = [f"  {name}: {why}" for name, why in findings if why]
     where = f"{os.path.relpath(build_dir)}/{program}"
