@@ -37,16 +37,16 @@ choose_arches() {
       qemu) asked_for_qemu="QVUTT_X86_TESTS=qemu" ;;
       *) echo "error: QVUTT_X86_TESTS='$QVUTT_X86_TESTS': the one setting is qemu" >&2; return 1 ;;
     esac
-    if [ -n "$asked_for_qemu" ] && [[ " ${QVUTT_ARCHES:-x86} " != *" x86 "* ]]; then
-      echo "error: $asked_for_qemu asks for the 32-bit tests, which" \
-        "QVUTT_ARCHES='$QVUTT_ARCHES' leaves out" >&2
-      return 1
-    fi
-  fi
-  if { [ -n "$why_not_x86" ] || [ -n "$asked_for_qemu" ]; } && [ "${1:-}" = --qemu ] &&
-    [[ " ${QVUTT_ARCHES:-x86} " == *" x86 "* ]]; then
     local why_not_qemu
-    if why_not_qemu=$(bash "$(dirname "${BASH_SOURCE[0]}")/x86-under-qemu.sh" --check); then
+    if [[ " ${QVUTT_ARCHES:-x86} " != *" x86 "* ]]; then
+      if [ -n "$asked_for_qemu" ]; then
+        echo "error: $asked_for_qemu asks for the 32-bit tests, which" \
+          "QVUTT_ARCHES='$QVUTT_ARCHES' leaves out" >&2
+        return 1
+      fi
+    elif [ -z "$why_not_x86" ] && [ -z "$asked_for_qemu" ]; then
+      :  # natively
+    elif why_not_qemu=$(bash "$(dirname "${BASH_SOURCE[0]}")/x86-under-qemu.sh" --check); then
       x86_under_qemu=${asked_for_qemu:-the kernel runs no 32-bit programs}
       why_not_x86=""
     elif [ -n "$asked_for_qemu" ]; then

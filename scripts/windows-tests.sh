@@ -11,8 +11,9 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 if [ "$1" = --qemu ]; then
   shift
-  echo "x86 tests under qemu-user (waits and time limits x10)"
-  QVUTT_WAIT_FACTOR=10 exec bash scripts/x86-under-qemu.sh bash "$0" "$@"
+  export QVUTT_WAIT_FACTOR=10
+  echo "x86 tests under qemu-user (waits and time limits x$QVUTT_WAIT_FACTOR)"
+  exec bash scripts/x86-under-qemu.sh bash "$0" "$@"
 fi
 source scripts/wine-env.sh
 use_wine "$1"
