@@ -46,6 +46,9 @@ rect_of() {
 shoot() {
   local dpi=$1 suffix=$2 rect left top width height client_left client_top
   wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  # The real program's settings, deleted for fresh ones: only ever in this
+  # script's own Wine prefix. Never copy this to a Windows script, where the
+  # key holds a real user's settings.
   wine reg delete 'HKCU\Software\QV_UTT\QV-UTT-V1' /f >/dev/null 2>&1 || true
   wine "$program" &
   sleep 5.5

@@ -28,6 +28,9 @@ export DISPLAY=$display
 python3 -m zipfile -e "$archive" "$unpacked"
 program=$(find "$unpacked" -name QV-UTT-V1.exe)
 sleep 1
+# The real program's settings, deleted for a first start: only ever in this
+# script's own Wine prefix. Never copy this to a Windows script, where the
+# key holds a real user's settings.
 wine reg delete 'HKCU\Software\QV_UTT\QV-UTT-V1' /f >/dev/null 2>&1 || true
 wine "$program" &
 

@@ -75,7 +75,7 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
   EXPECT_EQ(text_of(about, kCreatorLabel), L"Created By Zerbold93");
   EXPECT_EQ(IsDlgButtonChecked(about, kAlwaysOnTopCheckBox), BST_UNCHECKED);
   program.change_dpi(about, 144, {312, 208, 550, 285});
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QV_UTT\\QV-UTT-V1");
+  program.forget_settings();
   SendDlgItemMessageW(about, kAlwaysOnTopCheckBox, BM_CLICK, 0, 0);
   SendDlgItemMessageW(about, kOkButton, BM_CLICK, 0, 0);
   ASSERT_EQ(program.about_window(false), nullptr);

@@ -125,7 +125,7 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   type(VK_TAB);
   type(VK_SPACE);
   EXPECT_EQ(IsDlgButtonChecked(main, kAlwaysOnTopCheckBox), BST_UNCHECKED);
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QV_UTT\\QV-UTT-V1");
+  program.forget_settings();
   type(VK_RETURN);
   ASSERT_EQ(program.about_window(false), nullptr);
   EXPECT_EQ(program.stored(), (Settings{{L"ABOUT_Left", L"2250"},

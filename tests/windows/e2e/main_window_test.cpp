@@ -25,6 +25,8 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   EXPECT_EQ(text_of(main, kUptimeLabel), L"00:00:00");
   // 1000, 1000 twips; 3570 x 1140 less the 90 x 330 of the designed frame.
   EXPECT_EQ(placement_of(main), (Placement{67, 67, 232, 54}));
+  // A tool window's: no taskbar button, and the small caption.
+  EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 
   // Real ticks: the first a second after the start, then one a second; a
   // tick from outside leaves them on the second. The keeper leaves a main
@@ -105,8 +107,8 @@ TEST(MainWindow, OpensWhereItWasStoredAndTakesDefaultsForWhatIsCorrupt) {
   Program program;
   program.store(L"MAIN_Left", L"-150000");
   const DWORD seventeen = 0x00370031;  // "17" in UTF-16, as a number: not text
-  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\QV_UTT\\QV-UTT-V1", L"MAIN_Top", REG_DWORD,
-                  &seventeen, sizeof seventeen);
+  RegSetKeyValueW(HKEY_CURRENT_USER, program.section().c_str(), L"MAIN_Top", REG_DWORD, &seventeen,
+                  sizeof seventeen);
   program.store(L"MAIN_Width", std::wstring(3000, L'7'));
   program.store(L"MAIN_Height", L"2835");
   program.store(L"AlwaysOnTop_TICKBOX", L"2");
@@ -152,7 +154,7 @@ TEST(MainWindow, OpensWhereItWasStoredAndTakesDefaultsForWhatIsCorrupt) {
   // A copy under another name starts from the defaults: at 144 dpi, one and
   // a half times the pixels.
   if (!under_wine("a start at 144 dpi: Windows reads LogPixels at sign-in")) return;
-  Program copy(L"QV-UTT-copy");
+  Program copy(std::wstring(kTestProgram) + L"-copy");
   DWORD dpi = 144;
   const wchar_t desktop[] = L"Control Panel\\Desktop";
   RegSetKeyValueW(HKEY_CURRENT_USER, desktop, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);

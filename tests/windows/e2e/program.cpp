@@ -24,10 +24,8 @@ Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + na
   }
   const std::wstring folder(path, std::wcsrchr(path, L'\\') + 1);
   executable_ = folder + name + L".exe";
-  if (executable_ != folder + L"QV-UTT-V1.exe") {
-    CopyFileW((folder + L"QV-UTT-V1.exe").c_str(), executable_.c_str(), FALSE);
-  }
-  RegDeleteTreeW(HKEY_CURRENT_USER, section_.c_str());
+  CopyFileW((folder + L"QV-UTT-V1.exe").c_str(), executable_.c_str(), FALSE);
+  forget_settings();
 }
 
 Program::~Program() {
@@ -35,6 +33,10 @@ Program::~Program() {
   WaitForSingleObject(process_.hProcess, stretched(5000));
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
+  forget_settings();
+}
+
+void Program::forget_settings() const {
   RegDeleteTreeW(HKEY_CURRENT_USER, section_.c_str());
 }
 

@@ -1,7 +1,8 @@
 // The real QV-UTT program, started and driven from outside as the system and
 // the user would: window messages, timer messages, keys and the registry.
-// Its settings section is cleared before and after. One program runs at a
-// time: its windows are found by their class.
+// Always a copy under a name of the tests' own, so its settings section and
+// its sign-in entries are the tests' own too; the section is cleared before
+// and after. One program runs at a time: its windows are found by their class.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,11 @@ namespace qvutt::e2e {
 // reads where a window stands and what it shows. In pixels.
 using Placement = std::array<LONG, 4>;
 using Settings = std::map<std::wstring, std::wstring>;
+
+// Names no real program has, for the copy the stories start and for another
+// program's sign-in entry.
+inline constexpr wchar_t kTestProgram[] = L"QVUTT-TEST";
+inline constexpr wchar_t kTestOtherTool[] = L"QVUTT-TEST-OtherTool";
 
 // Where Windows keeps what starts at sign-in, and Task Manager its record of each.
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -36,14 +42,16 @@ struct NotCopied {
 
 class Program : NotCopied {
  public:
-  // The program under its own name, or a copy of it under another; the one
-  // beside the tests unless QVUTT_PROGRAM_FOLDER names another build's.
-  explicit Program(const std::wstring& name = L"QV-UTT-V1");
+  // A copy of the program under that name: of the one beside the tests,
+  // unless QVUTT_PROGRAM_FOLDER names another build's.
+  explicit Program(const std::wstring& name = kTestProgram);
   ~Program();
 
   // The settings section, in the registry: every value's text, "?" for a
-  // value of another type.
+  // value of another type; forgotten, as if the user had never run it.
   void store(const wchar_t* key, const std::wstring& text);
+  const std::wstring& section() const { return section_; }
+  void forget_settings() const;
   Settings stored() const;
 
   // Starts the program and waits for its main window to show (null if it never does).

@@ -26,9 +26,14 @@ TEST(SeeThrough, OpacityChosenByKeysIsKeptThroughACrashAndLeavesAboutOpaque) {
   double_click(program.main_window(), main_window::kLogoPicture);
   EXPECT_EQ(alpha_of(program.about_window()), -1);
 
+  // Clicked through as stored, with the key free; the key gives the clicks back.
   program.kill();
+  program.store(L"MAIN_ClickThrough", L"1");
   program.start();
   EXPECT_EQ(alpha_of(program.main_window()), 153);
+  EXPECT_TRUE(GetWindowLongW(program.main_window(), GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+  type('U', {VK_CONTROL, VK_MENU, VK_SHIFT});
+  EXPECT_TRUE(eventually([&] { return program.stored()[L"MAIN_ClickThrough"] == L"0"; }));
   choose_in_system_menu(program.main_window(), {'O', '1'});  // 100%: no longer layered
   EXPECT_EQ(alpha_of(program.main_window()), -1);
 }

@@ -28,25 +28,14 @@ std::wstring entries_of(const wchar_t* name) {
   return entries;
 }
 
-// Both programs' entries gone, before and after: another program's is set
-// meanwhile, and must stay as it is.
-struct StartupEntries {
-  StartupEntries() { clear(); }
-  ~StartupEntries() { clear(); }
-  static void clear() {
-    for (const wchar_t* key : {kRunKey, kApprovedKey}) {
-      for (const wchar_t* name : {L"QV-UTT-V1", L"OtherTool"}) {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name);
-      }
-    }
-  }
-};
-
+// Neither program has an entry at the start: the session guard puts the
+// sign-in entries back as they were after every run. Another program's is
+// set meanwhile, and must stay as it is.
 TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
-  const StartupEntries entries;
   const wchar_t other_tool[] = L"\"C:\\Tools\\other.exe\" /tray";
-  RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, L"OtherTool", REG_SZ, other_tool, sizeof other_tool);
-  disable_as_task_manager_does(L"OtherTool");
+  RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kTestOtherTool, REG_SZ, other_tool,
+                  sizeof other_tool);
+  disable_as_task_manager_does(kTestOtherTool);
   Program program;
   program.start();
   const HWND main = program.main_window();
@@ -54,23 +43,23 @@ TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
 
   // Alt+Space, W: it starts at sign-in, as Windows' own entries do.
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(entries_of(L"QV-UTT-V1"), quoted_path + L" | (none)");
+  EXPECT_EQ(entries_of(kTestProgram), quoted_path + L" | (none)");
 
   // Disabled in Task Manager, it shows unchecked: choosing it undoes that.
-  disable_as_task_manager_does(L"QV-UTT-V1");
+  disable_as_task_manager_does(kTestProgram);
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(entries_of(L"QV-UTT-V1"), quoted_path + L" | (binary 2)");
+  EXPECT_EQ(entries_of(kTestProgram), quoted_path + L" | (binary 2)");
 
   // Checked, choosing it removes both.
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(entries_of(L"QV-UTT-V1"), L"(none) | (none)");
+  EXPECT_EQ(entries_of(kTestProgram), L"(none) | (none)");
 
   // An entry of its name for another copy is no entry of its own: replaced.
   const wchar_t old_copy[] = L"\"C:\\Old\\QV-UTT-V1.exe\"";
-  RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, L"QV-UTT-V1", REG_SZ, old_copy, sizeof old_copy);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kTestProgram, REG_SZ, old_copy, sizeof old_copy);
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(entries_of(L"QV-UTT-V1"), quoted_path + L" | (none)");
-  EXPECT_EQ(entries_of(L"OtherTool"), std::wstring(other_tool) + L" | (binary 3)");
+  EXPECT_EQ(entries_of(kTestProgram), quoted_path + L" | (none)");
+  EXPECT_EQ(entries_of(kTestOtherTool), std::wstring(other_tool) + L" | (binary 3)");
 
   // Dragged by its caption, then ended by force: the move is kept.
   drag_by_caption(main, 80, 40);

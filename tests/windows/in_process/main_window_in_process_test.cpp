@@ -69,9 +69,6 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
 
   // "Start with Windows" is checked, each time the menu opens, only while
   // the Run value names this file and Task Manager has not disabled it.
-  for (const wchar_t* key : {e2e::kRunKey, e2e::kApprovedKey}) {  // what a failed run may have left
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"window_tests");
-  }
   const HMENU menu = GetSystemMenu(window, FALSE);
   const auto checked_on_opening = [&](unsigned command = kStartWithWindowsCommand) {
     SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
