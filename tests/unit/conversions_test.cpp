@@ -8,7 +8,7 @@
 namespace qvutt {
 namespace {
 
-TEST(SingleFromText, ReadsPlainSignedDecimalsAndNothingElse) {
+TEST(SingleText, ReadsPlainSignedDecimalsOnlyAndWritesSevenDigitsThatReadBack) {
   const std::pair<const char*, float> numbers[] = {
       {"1000", 1000.0f},    {"-1200", -1200.0f}, {"+7.5", 7.5f},
       {".5", 0.5f},         {"15.", 15.0f},      {"  42 ", 42.0f},
@@ -22,9 +22,8 @@ TEST(SingleFromText, ReadsPlainSignedDecimalsAndNothingElse) {
   EXPECT_EQ(single_from_text("-1" + std::string(400, '0')), std::nullopt);
   EXPECT_EQ(single_from_text("340282346638528859811704183484516925440"), FLT_MAX);
   EXPECT_EQ(single_from_text("12345678901234567890123"), 12345678901234567890123.0f);
-}
 
-TEST(TextFromSingle, WritesUpToSevenSignificantDigitsWithoutExponent) {
+  // Written with up to seven significant digits, without an exponent.
   // clang-format off
   const std::pair<float, const char*> cases[] = {
       {1000.0f, "1000"},         {-1200.0f, "-1200"},         {0.0f, "0"},

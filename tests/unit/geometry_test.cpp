@@ -7,19 +7,18 @@
 namespace qvutt {
 namespace {
 
-TEST(PlacedEdge, ReadsBackAsLoadedUntilTheUserMovesIt) {
+TEST(Geometry, AnEdgeReadsBackAsLoadedUntilMovedAndARectMovesTheLeastIntoAnArea) {
   const TwipScale scale(96);
-  const PlacedEdge left{1000.0f, scale.pixels(1000)};  // 66.7 pixels, placed at 67
-  EXPECT_EQ(left.current_twips(67, scale), 1000.0f);
-  EXPECT_EQ(left.current_twips(-5, scale), -75.0f);
+  const PlacedEdge edge{1000.0f, scale.pixels(1000)};  // 66.7 pixels, placed at 67
+  EXPECT_EQ(edge.current_twips(67, scale), 1000.0f);
+  EXPECT_EQ(edge.current_twips(-5, scale), -75.0f);
   // The system moving it for a new DPI, there and back, is no move of the user's.
-  EXPECT_EQ(left.carried(67, 79).current_twips(79, scale), 1000.0f);
-  EXPECT_EQ(left.carried(67, 79).carried(79, 67).current_twips(67, scale), 1000.0f);
-  EXPECT_EQ(left.carried(90, 120).current_twips(120, scale), 1800.0f);
+  EXPECT_EQ(edge.carried(67, 79).current_twips(79, scale), 1000.0f);
+  EXPECT_EQ(edge.carried(67, 79).carried(79, 67).current_twips(67, scale), 1000.0f);
+  EXPECT_EQ(edge.carried(90, 120).current_twips(120, scale), 1800.0f);
   EXPECT_EQ(TwipScale(144).points(scale.points_of(11)), 17);  // the stock font's 8.25 points
-}
 
-TEST(MovedInside, MovesTheLeastDistanceIntoTheAreaKeepingTheTopLeftInside) {
+  // Moved the least distance into an area, the top left inside.
   const PixelRect area{0, 0, 1024, 740};
   for (const auto& [rect, left, top] : {std::tuple{PixelRect{-2000, 100, -1762, 176}, 0, 100},
                                         {PixelRect{3000, 5000, 3238, 5076}, 786, 664},

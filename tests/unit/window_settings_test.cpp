@@ -31,7 +31,7 @@ class MemoryStore : public SettingsStore {
   Accesses accesses;
 };
 
-TEST(LoadWindowSettings, ReadsOneKeyAtATimeInLoadOrderAndRoundsTheChoiceToZeroOneOrTwo) {
+TEST(WindowSettings, LoadOneKeyAtATimeInLoadOrderRoundTheChoiceAndSaveAsTheyLoadBack) {
   MemoryStore store;
   EXPECT_EQ(load_window_settings(store, kAboutWindowKeys).rect.height, 2850.0f);
   EXPECT_EQ(store.accesses, (Accesses{"get ABOUT_Left", "get ABOUT_Top", "get ABOUT_Width",
@@ -44,10 +44,9 @@ TEST(LoadWindowSettings, ReadsOneKeyAtATimeInLoadOrderAndRoundsTheChoiceToZeroOn
     store.values["AlwaysOnTop_TICKBOX"] = text;
     EXPECT_EQ(load_window_settings(store, kMainWindowKeys).always_on_top, expected) << text;
   }
-}
 
-TEST(SaveWindowSettings, WritesLeftThenTopAndTheChoiceAsTheyLoadBack) {
-  MemoryStore store;
+  // Saved, left then top and the choice, as they load back.
+  store.accesses.clear();
   save_position(store, kAboutWindowKeys, -1200.0f, 123450.0f);
   save_always_on_top(store, kGrayed);
   EXPECT_EQ(store.accesses, (Accesses{"save ABOUT_Left=-1200", "save ABOUT_Top=123450",
@@ -57,7 +56,7 @@ TEST(SaveWindowSettings, WritesLeftThenTopAndTheChoiceAsTheyLoadBack) {
               about.always_on_top == kGrayed);
 }
 
-TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAsOneElseTheyFallBack) {
+TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAsOneInTheProgramsSection) {
   MemoryStore store;
   EXPECT_EQ(load_opacity(store), 100);
   const auto opacity_of = [&](const char* text) {
@@ -78,9 +77,8 @@ TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAsOneElseTh
   EXPECT_TRUE(load_opacity(store) == 60 && load_click_through(store));
   EXPECT_EQ(std::vector<int>({alpha_of(100), alpha_of(80), alpha_of(90), alpha_of(40)}),
             std::vector<int>({255, 204, 230, 102}));  // 229.5, half up
-}
 
-TEST(SectionName, IsTheProgramFilesBaseNameWithoutExtension) {
+  // The settings section is the program file's base name, without its extension.
   EXPECT_EQ(section_from_executable_path(L"D:\\tools.old\\my.copy.EXE"), L"my.copy");
   EXPECT_EQ(section_from_executable_path(L"\\\\server\\share\\Uptime"), L"Uptime");
   EXPECT_EQ(section_from_executable_path(L"C:Uptime.exe"), L"Uptime");

@@ -46,23 +46,29 @@ void Program::store(const wchar_t* key, const std::wstring& text) {
 }
 
 Settings Program::stored() const {
-  Settings settings;
-  HKEY section = nullptr;
-  RegOpenKeyExW(HKEY_CURRENT_USER, section_.c_str(), 0, KEY_READ, &section);
-  wchar_t name[64];
-  wchar_t text[4096];
-  DWORD type = 0;
-  for (DWORD i = 0, length = 64, bytes = sizeof text;
-       RegEnumValueW(section, i, name, &length, nullptr, &type, reinterpret_cast<BYTE*>(text),
-                     &bytes) == ERROR_SUCCESS;
-       ++i, length = 64, bytes = sizeof text) {
-    settings[name] = type == REG_SZ ? std::wstring(text, wcsnlen(text, bytes / 2)) : L"?";
-  }
-  RegCloseKey(section);
-  return settings;
+  return values_in(section_);
 }
 
-void Program::start() {
+Settings values_in(const std::wstring& key) {
+  Settings values;
+  HKEY opened = nullptr;
+  RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened);
+  static wchar_t name[16384];  // the longest a value's name can be
+  wchar_t text[4096];
+  DWORD type = 0;
+  for (DWORD i = 0, length = 16384, bytes = sizeof text;
+       RegEnumValueW(opened, i, name, &length, nullptr, &type, reinterpret_cast<BYTE*>(text),
+                     &bytes) == ERROR_SUCCESS;
+       ++i, length = 16384, bytes = sizeof text) {
+    values[name] = type == REG_SZ       ? std::wstring(text, wcsnlen(text, bytes / 2))
+                   : type == REG_BINARY ? L"(binary " + std::to_wstring(text[0] & 0xFF) + L")"
+                                        : L"?";
+  }
+  RegCloseKey(opened);
+  return values;
+}
+
+void Program::start(bool shown) {
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
   STARTUPINFOW startup{};
@@ -85,7 +91,8 @@ void Program::start() {
   eventually(
       [&] {
         main_window_ = FindWindowW(kMainWindowClass, nullptr);
-        return IsWindowVisible(main_window_) || exit_code() != STILL_ACTIVE;
+        return (shown ? IsWindowVisible(main_window_) : main_window_ != nullptr) ||
+               exit_code() != STILL_ACTIVE;
       },
       15000);
 }
@@ -188,23 +195,6 @@ void Program::change_dpi(HWND window, int dots_per_inch, const Placement& sugges
   }
   if (rect != nullptr) UnmapViewOfFile(rect);
   CloseHandle(shared);
-}
-
-// Wine's programs read the metrics from the prefix's registry; Windows'
-// from the session, which is where a test's change belongs there.
-WindowsCaptions::WindowsCaptions() {
-  saved_.cbSize = sizeof saved_;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
-  NONCLIENTMETRICSW windows = saved_;
-  windows.iCaptionHeight = 23;
-  windows.iSmCaptionHeight = 23;
-  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof windows, &windows,
-                        is_wine ? SPIF_UPDATEINIFILE : 0);
-}
-
-WindowsCaptions::~WindowsCaptions() {
-  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_,
-                        is_wine ? SPIF_UPDATEINIFILE : 0);
 }
 
 OtherProgramWindow::OtherProgramWindow(DWORD hang_milliseconds, const wchar_t* window_class)
@@ -334,6 +324,10 @@ Placement placement_of(HWND window) {
   GetClientRect(window, &client);
   if (before != nullptr) SetThreadDpiAwarenessContext(before);
   return {frame.left, frame.top, client.right, client.bottom};
+}
+
+bool in_foreground(HWND window) {
+  return !under_wine("foreground: Windows' lock may refuse it") || GetForegroundWindow() == window;
 }
 
 bool is_topmost(HWND window) {

@@ -30,32 +30,32 @@ inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVers
 inline constexpr wchar_t kApprovedKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
+// Every value of a key of the user's: its text, "(binary N)" for binary data
+// whose first byte is N, "?" for a value of another type.
+Settings values_in(const std::wstring& key);
+
 // What Task Manager writes when the user disables an entry: 3, then the time.
 void disable_as_task_manager_does(const wchar_t* name);
 
-// What owns a process, a thread or a system setting is never copied.
-struct NotCopied {
-  NotCopied() = default;
-  NotCopied(const NotCopied&) = delete;
-  NotCopied& operator=(const NotCopied&) = delete;
-};
-
-class Program : NotCopied {
+class Program {
  public:
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
   // A copy of the program under that name: of the one beside the tests,
   // unless QVUTT_PROGRAM_FOLDER names another build's.
   explicit Program(const std::wstring& name = kTestProgram);
   ~Program();
 
-  // The settings section, in the registry: every value's text, "?" for a
-  // value of another type; forgotten, as if the user had never run it.
+  // The settings section, in the registry, as values_in() reads it;
+  // forgotten, as if the user had never run it.
   void store(const wchar_t* key, const std::wstring& text);
   const std::wstring& section() const { return section_; }
   void forget_settings() const;
   Settings stored() const;
 
-  // Starts the program and waits for its main window to show (null if it never does).
-  void start();
+  // Starts the program and waits for its main window to show (null if it
+  // never does), or, not to be shown, to be made.
+  void start(bool shown = true);
   // Closes the main window as its close box would, and waits for the end.
   void close();
   // Ends the program as a crash or `taskkill /f` would: nothing runs in it.
@@ -90,8 +90,10 @@ class Program : NotCopied {
 // An always-on-top window of another program, as far as QV-UTT can tell, on
 // a thread of its own: it takes the foreground, with the focus in its text
 // field, and pumps its messages; asked to, it first hangs, pumping none.
-class OtherProgramWindow : NotCopied {
+class OtherProgramWindow {
  public:
+  OtherProgramWindow(const OtherProgramWindow&) = delete;
+  OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
   explicit OtherProgramWindow(DWORD hang_milliseconds = 0,
                               const wchar_t* window_class = L"OtherProgram");
   ~OtherProgramWindow();
@@ -106,17 +108,6 @@ class OtherProgramWindow : NotCopied {
   HANDLE shown_;
   DWORD thread_id_ = 0;
   HANDLE thread_;
-};
-
-// Windows 10 and 11's captions, 23 pixels high at 96 dpi for both kinds, for
-// the programs started while it lives; the system's own back afterwards.
-class WindowsCaptions : NotCopied {
- public:
-  WindowsCaptions();
-  ~WindowsCaptions();
-
- private:
-  NONCLIENTMETRICSW saved_{};
 };
 
 // Small things tests do and say of windows.
@@ -134,6 +125,8 @@ std::wstring text_of(HWND window, int id = 0, DWORD answer_within = 5000);
 HWND focus_in(HWND window);           // the keyboard focus of the window's thread
 Placement placement_of(HWND window);  // the frame's left and top, the client area's size
 bool is_topmost(HWND window);
+// Whether the window has the foreground; true on Windows, whose lock may refuse it.
+bool in_foreground(HWND window);
 // Puts the window in the foreground and waits until it is there. Refused,
 // it says so and ends the tests: a story never goes on with another in front.
 void bring_to_front(HWND window);

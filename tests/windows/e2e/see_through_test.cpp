@@ -15,7 +15,7 @@ int alpha_of(HWND window) {
   return GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr) ? alpha : -2;
 }
 
-TEST(SeeThrough, OpacityChosenByKeysIsKeptThroughACrashAndLeavesAboutOpaque) {
+TEST(SeeThrough, OpacityIsKeptThroughACrashAndClicksPassBeneathUntilTheKeyGivesThemBack) {
   Program program;
   program.store(L"MAIN_Opacity", L"90");  // by hand: a whole number from 40 to 100 stands
   program.start();
@@ -36,11 +36,8 @@ TEST(SeeThrough, OpacityChosenByKeysIsKeptThroughACrashAndLeavesAboutOpaque) {
   EXPECT_TRUE(eventually([&] { return program.stored()[L"MAIN_ClickThrough"] == L"0"; }));
   choose_in_system_menu(program.main_window(), {'O', '1'});  // 100%: no longer layered
   EXPECT_EQ(alpha_of(program.main_window()), -1);
-}
 
-TEST(SeeThrough, ClicksPassToTheWindowBeneathUntilTheKeyGivesThemBack) {
-  Program program;
-  program.start();
+  // Clicks on the caption pass to the window beneath until the key gives them back.
   const HWND main = program.main_window();
   const OtherProgramWindow beneath;  // its own thread pumps, so clicks reach it
   const Placement at = placement_of(main);

@@ -11,21 +11,13 @@ namespace qvutt::e2e {
 namespace {
 
 // A program's entries for a start at sign-in: the Run value's text, then
-// Task Manager's record, "(binary N)" for one whose first byte is N;
-// "(none)" for one that is missing.
+// Task Manager's record; "(none)" for one that is missing.
 std::wstring entries_of(const wchar_t* name) {
-  std::wstring entries;
-  for (const wchar_t* key : {kRunKey, kApprovedKey}) {
-    BYTE data[512] = {};
-    DWORD type = 0, bytes = sizeof data - sizeof(wchar_t);
-    const bool missing =
-        RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &type, data, &bytes);
-    entries += (entries.empty() ? L"" : L" | ") +
-               (missing              ? L"(none)"
-                : type == REG_BINARY ? L"(binary " + std::to_wstring(data[0]) + L")"
-                                     : reinterpret_cast<const wchar_t*>(data));
-  }
-  return entries;
+  const auto entry = [&](const wchar_t* key) {
+    Settings values = values_in(key);
+    return values.count(name) != 0 ? values[name] : L"(none)";
+  };
+  return entry(kRunKey) + L" | " + entry(kApprovedKey);
 }
 
 // Neither program has an entry at the start: the session guard puts the

@@ -1,76 +1,37 @@
 // Leaves the session the stories run in as they found it, however they end.
-// CTest runs "save" before them and "restore" after them, after a story
-// killed at its time limit too, so nothing here depends on the stories'
-// processes. "save" copies what they may change (the settings and sign-in
-// entries, the system colours, the caption metrics, the DPI a start reads)
-// under a key of its own, then plants sentinels where no story may write: the
-// real program's settings, the real names' sign-in entries, an odd system
-// colour. "restore" names every sentinel disturbed, then puts the copy back.
+// CTest runs the first case before them and the second after them, after a
+// story killed at its time limit too, so nothing here depends on the
+// stories' processes. The first copies what they may change under a key of
+// its own, then plants sentinels where no story may write: the real
+// program's settings, the real names' sign-in entries, an odd system colour.
+// The second names every sentinel disturbed, then puts the copy back.
 // Windows, window classes and hot keys go with the process that made them,
 // and the programs started go with the tests' job object.
-#include <windows.h>
+#include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "e2e/program.h"
 
+namespace qvutt::e2e {
 namespace {
-
-using qvutt::e2e::kApprovedKey;
-using qvutt::e2e::kRunKey;
 
 constexpr wchar_t kSavedKey[] = L"Software\\QVUTT-TEST-session";
 // Kept whole: the real program's settings beside the tests' own, the entries
-// for a start at sign-in, and the colours a process starts with under Wine,
-// where SetSysColors changes only the calling process's.
-constexpr wchar_t kColoursKey[] = L"Control Panel\\Colors";
-constexpr const wchar_t* kKeptKeys[] = {L"Software\\QV_UTT", kRunKey, kApprovedKey, kColoursKey};
-constexpr int kKeptKeyCount = 4;
-constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+// for a start at sign-in, and what Wine's programs read of the session as
+// they start: its colours (SetSysColors changes only the caller's there) and
+// LogPixels.
+constexpr const wchar_t* kKeptKeys[] = {L"Software\\QV_UTT", kRunKey, kApprovedKey,
+                                        L"Control Panel\\Colors", L"Control Panel\\Desktop"};
+constexpr int kKeptKeyCount = 5;
+constexpr int kColours = COLOR_MENUBAR + 1;  // the session's own on Windows
 
 constexpr wchar_t kSentinel[] = L"left here by the tests' session guard";
 constexpr const wchar_t* kSentinels[][2] = {{L"Software\\QV_UTT\\QV-UTT-V1", L"MAIN_Left"},
                                             {kRunKey, L"QV-UTT-V1"},
                                             {kRunKey, L"OtherTool"}};
 constexpr int kOddColourIndex = COLOR_INFOBK;
-constexpr COLORREF kOddColour = RGB(0x12, 0x34, 0x56);
-
-struct Session {
-  COLORREF colours[COLOR_MENUBAR + 1];
-  NONCLIENTMETRICSW metrics{};
-  DWORD log_pixels = 0;  // none set
-};
-
-Session session_now() {
-  Session session;
-  session.metrics.cbSize = sizeof session.metrics;
-  for (int i = 0; i <= COLOR_MENUBAR; ++i) session.colours[i] = GetSysColor(i);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof session.metrics, &session.metrics, 0);
-  DWORD bytes = sizeof session.log_pixels;
-  RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr,
-               &session.log_pixels, &bytes);
-  return session;
-}
-
-void put_back(const Session& saved) {
-  const Session now = session_now();
-  for (int i = 0; i <= COLOR_MENUBAR; ++i) {
-    if (now.colours[i] != saved.colours[i]) SetSysColors(1, &i, &saved.colours[i]);
-  }
-  // Wine's programs read the metrics from the registry, hence the update there.
-  if (NONCLIENTMETRICSW metrics = saved.metrics;
-      std::memcmp(&now.metrics, &metrics, sizeof metrics) != 0) {
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, SPIF_UPDATEINIFILE);
-  }
-  if (saved.log_pixels == 0) {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
-  } else {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &saved.log_pixels,
-                    sizeof saved.log_pixels);
-  }
-}
+constexpr COLORREF kOddColour = RGB(18, 52, 86);
 
 std::wstring copy_of(int kept_key) {
   return std::wstring(kSavedKey) + L"\\" + std::to_wstring(kept_key);
@@ -92,59 +53,46 @@ void copy_key(const std::wstring& from, const std::wstring& to) {
   RegCloseKey(source);
 }
 
-int restore() {
-  Session saved;
-  DWORD bytes = sizeof saved;
-  if (RegGetValueW(HKEY_CURRENT_USER, kSavedKey, L"session", RRF_RT_REG_BINARY, nullptr, &saved,
+// False, changing nothing, where no copy was saved.
+bool put_back_the_copy() {
+  COLORREF colours[kColours];
+  DWORD bytes = sizeof colours;
+  if (RegGetValueW(HKEY_CURRENT_USER, kSavedKey, L"colours", RRF_RT_REG_BINARY, nullptr, colours,
                    &bytes) != ERROR_SUCCESS) {
-    std::printf("Nothing to put back: no copy of the session was saved\n");
-    return 1;
-  }
-  int disturbed = 0;
-  for (const auto& [key, name] : kSentinels) {
-    wchar_t text[64] = {};
-    bytes = sizeof text;
-    RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &bytes);
-    if (std::wcscmp(text, kSentinel) != 0) {
-      std::printf("A test changed HKCU\\%ls, value %ls\n", key, name);
-      ++disturbed;
-    }
-  }
-  if (GetSysColor(kOddColourIndex) != kOddColour) {
-    std::printf("A test changed the system colour %d\n", kOddColourIndex);
-    ++disturbed;
+    return false;
   }
   for (int i = 0; i < kKeptKeyCount; ++i) copy_key(copy_of(i), kKeptKeys[i]);
-  put_back(saved);
-  RegDeleteTreeW(HKEY_CURRENT_USER, kSavedKey);
-  std::printf("%s; the session put back as it was\n",
-              disturbed ? "The tests changed what they must leave alone" : "Every sentinel intact");
-  return disturbed ? 1 : 0;
+  for (int i = 0; i < kColours; ++i) {
+    if (GetSysColor(i) != colours[i]) SetSysColors(1, &i, &colours[i]);
+  }
+  return RegDeleteTreeW(HKEY_CURRENT_USER, kSavedKey) == ERROR_SUCCESS;
 }
 
-void save() {
-  if (RegGetValueW(HKEY_CURRENT_USER, kSavedKey, L"session", RRF_RT_ANY, nullptr, nullptr,
-                   nullptr) == ERROR_SUCCESS) {
-    std::printf("A run ended before its restore: putting back what it saved first\n");
-    restore();
-  }
+TEST(Session, IsSavedAndGetsSentinels) {
+  // What a run that ended before its second case (CTest itself stopped) left.
+  put_back_the_copy();
   for (int i = 0; i < kKeptKeyCount; ++i) copy_key(kKeptKeys[i], copy_of(i));
-  const Session session = session_now();
-  RegSetKeyValueW(HKEY_CURRENT_USER, kSavedKey, L"session", REG_BINARY, &session, sizeof session);
+  COLORREF colours[kColours];
+  for (int i = 0; i < kColours; ++i) colours[i] = GetSysColor(i);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSavedKey, L"colours", REG_BINARY, colours, sizeof colours);
   for (const auto& [key, name] : kSentinels) {
     RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, kSentinel, sizeof kSentinel);
   }
   SetSysColors(1, &kOddColourIndex, &kOddColour);
-  RegSetKeyValueW(HKEY_CURRENT_USER, kColoursKey, L"InfoWindow", REG_SZ, L"18 52 86", 18);
-  std::printf("Session saved, sentinels planted\n");
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Colors", L"InfoWindow", REG_SZ, L"18 52 86",
+                  sizeof L"18 52 86");
+}
+
+TEST(Session, IsPutBackWithEverySentinelAsPlanted) {
+  for (const auto& [key, name] : kSentinels) {
+    wchar_t text[64] = {};
+    DWORD bytes = sizeof text;
+    RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &bytes);
+    EXPECT_STREQ(text, kSentinel) << "a test changed HKCU\\" << key << ", value " << name;
+  }
+  EXPECT_EQ(GetSysColor(kOddColourIndex), kOddColour) << "a test changed a system colour";
+  EXPECT_TRUE(put_back_the_copy()) << "no copy of the session was saved";
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  const std::string command = argc == 2 ? argv[1] : "";
-  if (command == "save") save();
-  if (command == "restore") return restore();
-  if (command != "save") std::printf("usage: session_guard save|restore\n");
-  return command == "save" ? 0 : 2;
-}
+}  // namespace qvutt::e2e
