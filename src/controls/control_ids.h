@@ -31,6 +31,7 @@ inline constexpr unsigned kOpacity80Command = 0x0040;
 inline constexpr unsigned kOpacity60Command = 0x0050;
 inline constexpr unsigned kOpacity40Command = 0x0060;
 inline constexpr unsigned kClickThroughCommand = 0x0070;
+inline constexpr unsigned kAboveFullScreenCommand = 0x0080;
 }  // namespace main_window
 
 namespace about_window {

@@ -11,10 +11,7 @@ namespace {
 bool belongs_to_shell(HWND window) {
   wchar_t name[32] = {};
   GetClassNameW(window, name, 32);
-  if (std::wcscmp(name, L"Shell_TrayWnd") == 0 ||
-      std::wcscmp(name, L"Shell_SecondaryTrayWnd") == 0) {
-    return true;
-  }
+  if (is_taskbar_class(name)) return true;
   DWORD shell = 0;
   DWORD owner = 0;
   GetWindowThreadProcessId(GetShellWindow(), &shell);
@@ -23,6 +20,11 @@ bool belongs_to_shell(HWND window) {
 }
 
 }  // namespace
+
+bool is_taskbar_class(const wchar_t* name) {
+  return std::wcscmp(name, L"Shell_TrayWnd") == 0 ||
+         std::wcscmp(name, L"Shell_SecondaryTrayWnd") == 0;
+}
 
 void keep_on_top(HWND main_window) {
   if (GetForegroundWindow() == main_window) return;

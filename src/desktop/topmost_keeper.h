@@ -11,4 +11,8 @@ namespace qvutt {
 // the taskbar) and the main window goes to its top.
 void keep_on_top(HWND main_window);
 
+// Whether a window of that class is a taskbar of the shell's, the main
+// monitor's or another's.
+bool is_taskbar_class(const wchar_t* name);
+
 }  // namespace qvutt

@@ -8,6 +8,16 @@ namespace {
 
 constexpr std::string_view kOpacityKey = "MAIN_Opacity";
 constexpr std::string_view kClickThroughKey = "MAIN_ClickThrough";
+constexpr std::string_view kAboveFullScreenKey = "MAIN_AboveFullScreen";
+
+bool load_flag(SettingsStore& store, std::string_view key) {
+  const auto text = store.get(key, "0");
+  return text && text->view() == "1";
+}
+
+void save_flag(SettingsStore& store, std::string_view key, bool on) {
+  store.save(key, on ? "1" : "0");
+}
 
 }  // namespace
 
@@ -28,12 +38,19 @@ void save_opacity(SettingsStore& store, int percent) {
 }
 
 bool load_click_through(SettingsStore& store) {
-  const auto text = store.get(kClickThroughKey, "0");
-  return text && text->view() == "1";
+  return load_flag(store, kClickThroughKey);
 }
 
 void save_click_through(SettingsStore& store, bool on) {
-  store.save(kClickThroughKey, on ? "1" : "0");
+  save_flag(store, kClickThroughKey, on);
+}
+
+bool load_above_full_screen(SettingsStore& store) {
+  return load_flag(store, kAboveFullScreenKey);
+}
+
+void save_above_full_screen(SettingsStore& store, bool on) {
+  save_flag(store, kAboveFullScreenKey, on);
 }
 
 std::uint8_t alpha_of(int percent) {

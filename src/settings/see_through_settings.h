@@ -1,4 +1,5 @@
-// The main window's opacity and click-through as stored: texts in the
+// How the main window keeps out of the way, as stored: its opacity, its
+// click-through, and whether it stays above full-screen windows. Texts in the
 // program's own settings section, written the moment the user chooses, and
 // read back strictly, so that a hand-edited value cannot strand the user.
 #pragma once
@@ -21,6 +22,8 @@ void save_opacity(SettingsStore& store, int percent);
 // On only for exactly "1".
 bool load_click_through(SettingsStore& store);
 void save_click_through(SettingsStore& store, bool on);
+bool load_above_full_screen(SettingsStore& store);
+void save_above_full_screen(SettingsStore& store, bool on);
 
 // The layered window's alpha for a percentage: percent x 255 / 100, rounded half up.
 std::uint8_t alpha_of(int percent);

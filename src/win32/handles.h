@@ -1,5 +1,5 @@
 // Owners for the Win32 handles the program makes (fonts, brushes, icons,
-// registry keys): each is released exactly once, when its owner goes. Both
+// registry keys, event hooks): each is released exactly once, when its owner goes. Both
 // the settings and the windows stand on it; it knows neither.
 #pragma once
 
@@ -46,10 +46,14 @@ struct ReleaseIcon {
 struct ReleaseRegistryKey {
   void operator()(HKEY key) const { RegCloseKey(key); }
 };
+struct ReleaseWinEventHook {
+  void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
+};
 
 using FontHandle = UniqueHandle<HFONT, ReleaseGdiObject>;
 using BrushHandle = UniqueHandle<HBRUSH, ReleaseGdiObject>;
 using IconHandle = UniqueHandle<HICON, ReleaseIcon>;
 using RegistryKey = UniqueHandle<HKEY, ReleaseRegistryKey>;
+using WinEventHook = UniqueHandle<HWINEVENTHOOK, ReleaseWinEventHook>;
 
 }  // namespace qvutt

@@ -67,6 +67,10 @@ void AboutWindow::close() {
   if (hwnd_ != nullptr) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
+void AboutWindow::show_with_owner(bool shown) {
+  if (hwnd_ != nullptr) ShowWindow(hwnd_, shown ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
 LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:

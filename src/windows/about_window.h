@@ -19,6 +19,9 @@ class AboutWindow : public WindowBase<AboutWindow> {
   void show_modal(HWND owner);
   // Closes the window as its close box would, if it is open.
   void close();
+  // Hides the open window, or shows it again without the focus, as the main
+  // window steps aside and comes back: still open, still modal, as it was.
+  void show_with_owner(bool shown);
 
  private:
   friend WindowBase<AboutWindow>;

@@ -19,6 +19,7 @@ namespace {
 using namespace main_window;
 
 constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - QV-UTT";
+constexpr UINT kForegroundChanged = WM_APP + 1;
 constexpr UINT kTickMilliseconds = 1000;
 constexpr double kDisplayPoints = 18;
 
@@ -75,7 +76,8 @@ bool MainWindow::create(HINSTANCE instance) {
     return false;
   }
   add_program_items(hwnd_);
-  ShowWindow(hwnd_, SW_SHOW);
+  // Started during full-screen work, it shows when that ends.
+  if (!aside_) ShowWindow(hwnd_, SW_SHOW);
   return true;
 }
 
@@ -90,6 +92,9 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       return default_handling(message, wparam, lparam);
     case WM_HOTKEY:
       if (wparam == SeeThrough::kHotKeyId) on_click_through_key();
+      return 0;
+    case kForegroundChanged:
+      on_foreground_change();
       return 0;
     case WM_INITMENUPOPUP:
       if (HIWORD(lparam)) on_system_menu_opening();
@@ -133,6 +138,12 @@ void MainWindow::on_load() {
   keeper_on_ = check_box_value(hwnd_, kAlwaysOnTopCheckBox) == kChecked;
   if (!keeper_on_) KillTimer(hwnd_, kAlwaysOnTopTimer);
   RegistryStore store;
+  above_full_screen_ = load_above_full_screen(store);
+  // Without the keeper the window is not topmost, and no full screen is its affair.
+  if (keeper_on_) {
+    full_screen_.emplace(hwnd_, kForegroundChanged);
+    aside_ = !above_full_screen_ && full_screen_->in_view();
+  }
   see_through_.emplace(hwnd_);
   see_through_->set_opacity(load_opacity(store));
   // With the key held elsewhere the window simply takes its own clicks; the
@@ -156,7 +167,9 @@ void MainWindow::on_always_on_top_tick() {
   // A tick posted from outside must not set going a keeper the load left off.
   if (!keeper_on_) return;
   rearm_on_next_second(kAlwaysOnTopTimer);
-  keep_on_top(hwnd_);
+  // Full screen comes first: while aside, the keeper neither demotes the
+  // window in front (a game may have made itself topmost) nor promotes this one.
+  if (!follow_full_screen()) keep_on_top(hwnd_);
 }
 
 void MainWindow::on_logo_double_click() {
@@ -169,8 +182,8 @@ void MainWindow::on_about_command() {
 
 void MainWindow::on_system_menu_opening() {
   // Asked each time: Task Manager or Settings may have changed it meanwhile.
-  mark_program_items(
-      hwnd_, {starts_with_windows(), see_through_->click_through(), see_through_->opacity()});
+  mark_program_items(hwnd_, {starts_with_windows(), see_through_->click_through(),
+                             above_full_screen_, see_through_->opacity()});
 }
 
 void MainWindow::on_start_with_windows_command() {
@@ -201,6 +214,19 @@ void MainWindow::on_click_through_key() {
   see_through_->set_click_through(false);
   RegistryStore store;
   save_click_through(store, false);
+}
+
+void MainWindow::on_above_full_screen_command() {
+  above_full_screen_ = !above_full_screen_;
+  RegistryStore store;
+  save_above_full_screen(store, above_full_screen_);
+  if (keeper_on_) follow_full_screen();
+}
+
+void MainWindow::on_foreground_change() {
+  // Most full-screen work starts or ends with a change of the foreground:
+  // seen at once, not at the keeper's next second.
+  if (keeper_on_) follow_full_screen();
 }
 
 void MainWindow::on_move_finished() {
@@ -282,6 +308,9 @@ bool MainWindow::run_menu_command(unsigned command) {
     case kClickThroughCommand:
       on_click_through_command();
       return true;
+    case kAboveFullScreenCommand:
+      on_above_full_screen_command();
+      return true;
     default:
       if (const auto percent = opacity_of_command(command)) {
         on_opacity_command(*percent);
@@ -303,6 +332,25 @@ void MainWindow::load_logo(const TwipScale& scale) {
 void MainWindow::open_about_window() {
   if (!about_) about_.emplace(instance_);
   about_->show_modal(hwnd_);
+}
+
+// Aside while a full-screen window is in view on this monitor, unless the
+// user keeps the window above; back when it ends. True while aside.
+bool MainWindow::follow_full_screen() {
+  const bool full_screen = !above_full_screen_ && full_screen_->in_view();
+  if (full_screen != aside_) set_aside(full_screen);
+  return aside_;
+}
+
+void MainWindow::set_aside(bool aside) {
+  // Hidden, it is neither drawn over the full-screen window nor clicked nor
+  // activated, whatever that window does with the z-order; the timers go on.
+  // Back, it is where it was, on top, and without the focus: the user is busy
+  // elsewhere.
+  aside_ = aside;
+  ShowWindow(hwnd_, aside ? SW_HIDE : SW_SHOWNOACTIVATE);
+  if (about_) about_->show_with_owner(!aside);
+  if (!aside) keep_on_top(hwnd_);
 }
 
 template <std::size_t capacity>

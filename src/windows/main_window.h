@@ -1,6 +1,7 @@
 // QV_UTT_MAIN: the small tool window that shows the uptime. It owns the
-// uptime counter and both one-second timers, and ends the program when it
-// closes.
+// uptime counter and both one-second timers, steps aside (with the About
+// window) while a full-screen window is in view on its monitor, and ends the
+// program when it closes.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include "accessibility/uptime_accessible.h"
 #include "clock/uptime_counter.h"
 #include "controls/controls.h"
+#include "desktop/full_screen_watch.h"
 #include "desktop/monotonic_clock.h"
 #include "desktop/see_through.h"
 #include "windows/about_window.h"
@@ -38,6 +40,8 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_opacity_command(int percent);
   void on_click_through_command();
   void on_click_through_key();
+  void on_above_full_screen_command();
+  void on_foreground_change();
   void on_move_finished();
   void on_check_box_click();
   void on_activation_focus();
@@ -54,6 +58,8 @@ class MainWindow : public WindowBase<MainWindow> {
   bool run_menu_command(unsigned command);
   void load_logo(const TwipScale& scale);
   void open_about_window();
+  bool follow_full_screen();
+  void set_aside(bool aside);
   void rearm_on_next_second(UINT_PTR timer);
   // A display's new text, and the change event for its part.
   template <std::size_t capacity>
@@ -65,10 +71,13 @@ class MainWindow : public WindowBase<MainWindow> {
   HICON logo_ = nullptr;
   int logo_size_ = 0;
   UptimeCounter uptime_;
-  bool keeper_on_ = false;                 // decided once, at load
-  MonotonicClock started_;                 // both timers' whole seconds count from here
-  std::optional<AboutWindow> about_;       // made on first use
-  std::optional<SeeThrough> see_through_;  // made at load, for the window
+  bool keeper_on_ = false;                      // decided once, at load
+  bool above_full_screen_ = false;              // the user's choice: never step aside
+  bool aside_ = false;                          // hidden for a full-screen window
+  std::optional<FullScreenWatch> full_screen_;  // while the keeper is on
+  MonotonicClock started_;                      // both timers' whole seconds count from here
+  std::optional<AboutWindow> about_;            // made on first use
+  std::optional<SeeThrough> see_through_;       // made at load, for the window
   UptimeAccessible accessible_;
 };
 

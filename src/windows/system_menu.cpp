@@ -13,6 +13,7 @@ constexpr wchar_t kAboutCommandText[] = L"About &QV-UTT...";
 constexpr wchar_t kStartWithWindowsText[] = L"Start with &Windows";
 constexpr wchar_t kOpacityText[] = L"&Opacity";
 constexpr wchar_t kClickThroughText[] = L"Click &Through\tCtrl+Alt+Shift+U";
+constexpr wchar_t kAboveFullScreenText[] = L"Stay Above &Full Screen";
 
 struct OpacityChoice {
   unsigned command;
@@ -48,6 +49,7 @@ void add_program_items(HWND window) {
   AppendMenuW(menu, MF_STRING, kStartWithWindowsCommand, kStartWithWindowsText);
   AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(opacity), kOpacityText);
   AppendMenuW(menu, MF_STRING, kClickThroughCommand, kClickThroughText);
+  AppendMenuW(menu, MF_STRING, kAboveFullScreenCommand, kAboveFullScreenText);
 }
 
 void mark_program_items(HWND window, const SystemMenuMarks& marks) {
@@ -55,6 +57,7 @@ void mark_program_items(HWND window, const SystemMenuMarks& marks) {
   const HMENU menu = GetSystemMenu(window, FALSE);
   CheckMenuItem(menu, kStartWithWindowsCommand, checked_if(marks.starts_with_windows));
   CheckMenuItem(menu, kClickThroughCommand, checked_if(marks.click_through));
+  CheckMenuItem(menu, kAboveFullScreenCommand, checked_if(marks.above_full_screen));
   for (const OpacityChoice& choice : kOpacityChoices) {
     CheckMenuItem(menu, choice.command, checked_if(choice.percent == marks.opacity));
   }

@@ -1,7 +1,7 @@
 // The main window's own items in its system menu, below the system's: the
 // keyboard's way (Alt+Space) to the About window, the start at sign-in,
-// opacity and click-through, since a tool window's caption has no icon to
-// click. Their marks are set afresh each time the menu opens.
+// opacity, click-through and the place above full-screen windows, since a tool window's caption has
+// no icon to click. Their marks are set afresh each time the menu opens.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,7 @@ namespace qvutt {
 struct SystemMenuMarks {
   bool starts_with_windows;
   bool click_through;
+  bool above_full_screen;
   int opacity;  // percent; an Opacity item carries the bullet only if it matches
 };
 

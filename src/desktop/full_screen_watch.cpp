@@ -1,0 +1,90 @@
+#include "desktop/full_screen_watch.h"
+
+#include <dwmapi.h>
+
+#include <cwchar>
+
+#include "appearance/full_screen.h"
+#include "desktop/topmost_keeper.h"
+
+namespace qvutt {
+
+namespace {
+
+PixelRect pixel_rect(const RECT& rect) {
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// By class: File Explorer's own windows belong to the shell's process too,
+// and may well be full screen.
+bool desktop_or_taskbar(HWND window) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  return window == GetShellWindow() || std::wcscmp(name, L"Progman") == 0 ||
+         std::wcscmp(name, L"WorkerW") == 0 || is_taskbar_class(name);
+}
+
+struct Watcher {
+  HWND window;
+  UINT message;
+};
+Watcher watcher{};
+
+void CALLBACK on_foreground_event(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+  PostMessageW(watcher.window, watcher.message, 0, 0);
+}
+
+}  // namespace
+
+FullScreenWatch::FullScreenWatch(HWND main_window, UINT message)
+    : main_window_(main_window),
+      // Loaded, not imported: the program imports only what every Windows
+      // has, and Wine may lack it.
+      get_attribute_(reinterpret_cast<GetWindowAttribute>(reinterpret_cast<void (*)()>(
+          GetProcAddress(LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32),
+                         "DwmGetWindowAttribute")))),
+      // Its events wait in this thread's queue until the next message is taken.
+      hook_(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                            on_foreground_event, 0, 0,
+                            WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS)) {
+  watcher = {main_window, message};
+}
+
+bool FullScreenWatch::in_view() const {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(main_window_, MONITOR_DEFAULTTONEAREST), &monitor);
+  HWND window = nullptr;
+  const auto next = [&](TopLevelWindow& seen) {
+    window = window == nullptr ? GetTopWindow(nullptr) : GetWindow(window, GW_HWNDNEXT);
+    if (window == nullptr) return false;
+    // Most top-level windows are hidden: nothing more is read of those.
+    if (!IsWindowVisible(window)) {
+      seen = {};
+      return true;
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    // Kept out of sight without being hidden: an app on another virtual
+    // desktop, a browser's spare window.
+    DWORD cloaked = 0;
+    if (get_attribute_ != nullptr) {
+      get_attribute_(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked);
+    }
+    RECT frame{};
+    RECT client{};
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    seen = {pixel_rect(frame),
+            pixel_rect(client),
+            cloaked == 0,
+            process == GetCurrentProcessId(),
+            (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0,
+            desktop_or_taskbar(window)};
+    return true;
+  };
+  return full_screen_in_view(next, pixel_rect(monitor.rcMonitor));
+}
+
+}  // namespace qvutt

@@ -1,0 +1,33 @@
+// What the main window needs to step aside for full-screen work: whether a
+// full-screen window is in view on its monitor, and word of every change of
+// the foreground, the moment one usually starts or ends.
+#pragma once
+
+#include <windows.h>
+
+#include "win32/handles.h"
+
+namespace qvutt {
+
+class FullScreenWatch {
+ public:
+  // Posts message to the main window each time another program's window
+  // takes the foreground. The system's foreground events come out of
+  // context: nothing runs in the other program, and no event means no
+  // wake-up here. One watch at a time.
+  FullScreenWatch(HWND main_window, UINT message);
+
+  // Read from the windows' own records, so no other program is asked
+  // anything and none can keep this one waiting.
+  bool in_view() const;
+
+ private:
+  using GetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+
+  HWND main_window_;
+  // The desktop window manager's, for cloaked windows; null where there is none.
+  GetWindowAttribute get_attribute_;
+  WinEventHook hook_;
+};
+
+}  // namespace qvutt
