@@ -97,8 +97,7 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   pump_messages_for(2200);
   UnhookWinEvent(hook);
   client_area->Release();
-  ASSERT_GE(named_parts.size(), 3u);
-  EXPECT_EQ(named_parts.back(), 3);  // the time display
+  EXPECT_TRUE(named_parts.size() >= 3 && named_parts.back() == 3);  // 3: the time display
 
   // Space on the logo opens the About window, and the hidden check box stays
   // as it was; Escape closes it as the close box does, saving.

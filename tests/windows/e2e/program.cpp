@@ -38,6 +38,9 @@ Program::~Program() {
 
 void Program::forget_settings() const {
   RegDeleteTreeW(HKEY_CURRENT_USER, section_.c_str());
+  const std::wstring name = section_.substr(section_.rfind(L'\\') + 1);
+  for (const wchar_t* key : {kRunKey, kApprovedKey})
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name.c_str());
 }
 
 void Program::store(const wchar_t* key, const std::wstring& text) {

@@ -47,7 +47,8 @@ class Program {
   ~Program();
 
   // The settings section, in the registry, as values_in() reads it;
-  // forgotten, as if the user had never run it.
+  // forgotten with the program's sign-in entries, as if the user had never
+  // run it (after a run outside CTest, without the session guard, too).
   void store(const wchar_t* key, const std::wstring& text);
   const std::wstring& section() const { return section_; }
   void forget_settings() const;
