@@ -41,8 +41,8 @@ TEST(FullScreen, TheFirstWindowInViewOnTheMonitorThatCountsCoversItWithItsClient
   EXPECT_TRUE(in_view({game, video}) && in_view({game}, kOther));
   EXPECT_FALSE(in_view({game}) || in_view({video}, kOther));
   // Ours, tool windows, the shell's and those not shown never count, covering or covered.
-  for (bool TopLevelWindow::*flag : {&TopLevelWindow::ours, &TopLevelWindow::tool_window,
-                                     &TopLevelWindow::desktop_or_taskbar, &TopLevelWindow::shown}) {
+  for (const auto flag : {&TopLevelWindow::ours, &TopLevelWindow::tool_window,
+                          &TopLevelWindow::desktop_or_taskbar, &TopLevelWindow::shown}) {
     TopLevelWindow covering = video;
     TopLevelWindow strip = window({0, 1500, 2880, 1620});
     covering.*flag = strip.*flag = !(video.*flag);
