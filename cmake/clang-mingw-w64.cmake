@@ -32,5 +32,6 @@ set(CMAKE_CXX_FLAGS_INIT
 # flags above come along to the link, where they mean nothing.
 set(CMAKE_EXE_LINKER_FLAGS_INIT
     "-fuse-ld=lld -static -L${gcc_runtime} -lwinpthread -Wno-unused-command-line-argument")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT ${CMAKE_EXE_LINKER_FLAGS_INIT})
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh ${qvutt_wine_arch})

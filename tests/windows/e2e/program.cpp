@@ -1,7 +1,6 @@
 #include "e2e/program.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "controls/control_ids.h"
+#include "e2e/dpi_change_hook.h"
 
 namespace qvutt::e2e {
 
@@ -152,51 +152,41 @@ bool Program::uptime_ticks(long count) {
   return true;
 }
 
-// A function of Windows 10's that the import libraries may lack.
-template <typename Function>
-Function from_kernelbase(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernelbase.dll"), name)));
-}
-
 void Program::change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const {
-  // The rectangle is a view of shared memory at one address in both
-  // processes, so the message is right whether the system copies the
-  // rectangle from this process or hands the pointer over as it stands. The
-  // program's view is mapped by the program's own side: unlike
-  // WriteProcessMemory it lands where the program reads it even when an
-  // emulator keeps the program's memory at an offset of its own.
-  static const auto map_into =
-      from_kernelbase<void*(WINAPI*)(HANDLE, HANDLE, void*, ULONG64, SIZE_T, ULONG, ULONG, void*,
-                                     ULONG)>("MapViewOfFile3");
-  static const auto unmap_from =
-      from_kernelbase<BOOL(WINAPI*)(HANDLE, void*, ULONG)>("UnmapViewOfFile2");
-  const HANDLE shared =
-      CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(RECT), nullptr);
-  // An address free in both processes: past whatever either holds there.
-  std::uintptr_t at = 0x10000000;
-  MEMORY_BASIC_INFORMATION here{}, there{};
-  while (VirtualQuery(reinterpret_cast<void*>(at), &here, sizeof here) &&
-         VirtualQueryEx(process_.hProcess, reinterpret_cast<void*>(at), &there, sizeof there) &&
-         (here.State != MEM_FREE || there.State != MEM_FREE)) {
-    for (const auto& held : {here, there}) {
-      const auto end = reinterpret_cast<std::uintptr_t>(held.BaseAddress) + held.RegionSize;
-      if (held.State != MEM_FREE)
-        at = std::max<std::uintptr_t>(at, (end + 0xFFFF) & ~std::uintptr_t{0xFFFF});
-    }
+  // Sent by the program's own thread, from a hook of the tests' own that the
+  // system loads into it, with the rectangle in the program's own memory.
+  // Writing a rectangle into the program from here is no way: under Wine,
+  // every view or allocation made in another process runs there as a system
+  // APC, on whatever its thread was doing, in the middle of its C library's
+  // malloc too, and corrupts its heap.
+  static const HMODULE library = [] {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wcscpy(std::wcsrchr(path, L'\\') + 1, L"dpi_change_hook.dll");
+    return LoadLibraryW(path);
+  }();
+  const auto hook_address = reinterpret_cast<HOOKPROC (*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(library, "dpi_change_hook")));
+  const HOOKPROC hook_procedure = hook_address ? hook_address() : nullptr;
+  const HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                           sizeof(DpiChange), kDpiChangeRequest);
+  auto* request = static_cast<DpiChange*>(MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, 0));
+  const HHOOK hook = hook_procedure && request
+                         ? SetWindowsHookExW(WH_CALLWNDPROC, hook_procedure, library,
+                                             GetWindowThreadProcessId(window, nullptr))
+                         : nullptr;
+  if (hook != nullptr) {  // and so request too
+    *request = {
+        dots_per_inch,
+        {suggested[0], suggested[1], suggested[0] + suggested[2], suggested[1] + suggested[3]},
+        0};
+    SendMessageTimeoutW(window, RegisterWindowMessageW(kDpiChangeRequest), 0, 0, SMTO_BLOCK,
+                        stretched(10000), nullptr);
+    UnhookWindowsHookEx(hook);
   }
-  void* const address = reinterpret_cast<void*>(at);
-  auto* rect = static_cast<RECT*>(MapViewOfFileEx(shared, FILE_MAP_WRITE, 0, 0, 0, address));
-  if (rect == nullptr || map_into(shared, process_.hProcess, address, 0, 0, 0, PAGE_READWRITE,
-                                  nullptr, 0) == nullptr) {
-    std::printf("WM_DPICHANGED not sent: no address was free for it in both processes\n");
-  } else {
-    *rect = {suggested[0], suggested[1], suggested[0] + suggested[2], suggested[1] + suggested[3]};
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
-                 reinterpret_cast<LPARAM>(rect));
-    unmap_from(process_.hProcess, address, 0);
-  }
-  if (rect != nullptr) UnmapViewOfFile(rect);
+  if (hook == nullptr || !request->delivered)
+    std::printf("WM_DPICHANGED not delivered: the hook was not set or not called\n");
+  if (request != nullptr) UnmapViewOfFile(request);
   CloseHandle(shared);
 }
 

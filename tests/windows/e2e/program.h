@@ -75,8 +75,8 @@ class Program {
   // ones than the timer can have added meanwhile), false if it never does.
   bool uptime_ticks(long count);
 
-  // WM_DPICHANGED as the system sends it, its rectangle at one address in
-  // both processes: Wine does not carry it across, and Windows may.
+  // WM_DPICHANGED as the system sends it: from the window's own thread, the
+  // rectangle in the program's own memory (dpi_change_hook.h).
   void change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const;
 
  private:
