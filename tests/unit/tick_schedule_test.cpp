@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <tuple>
 #include <vector>
+
+#include "clock/uptime_counter.h"
 
 namespace qvutt {
 namespace {
@@ -18,8 +22,9 @@ constexpr std::int64_t kClockTick = 15'625;
 // a 1000 ms countdown (64 clock ticks) armed just after clock tick k is
 // noticed at tick k + 65. Returns the moments (microseconds since the start)
 // at which one day's expiries are noticed, when each handled tick re-arms the
-// timer with next_delay(microseconds since start). Of two timers noticed on
-// one clock tick, the second is handled a moment after the first.
+// timer with next_delay(time since the start on the program's clock, which
+// moves on the clock tick). Of two timers noticed on one clock tick, the
+// second is handled a moment after the first.
 template <typename NextDelay>
 std::vector<std::int64_t> expiries_in_a_day(NextDelay next_delay, std::int64_t handling_moment) {
   constexpr std::int64_t kDay = 86'400'000'000;
@@ -33,7 +38,7 @@ std::vector<std::int64_t> expiries_in_a_day(NextDelay next_delay, std::int64_t h
     if (noticed - start > kDay) return noticed_at;
     noticed_at.push_back(noticed - start);
     armed_at = noticed + handling_moment;
-    delay = next_delay(armed_at - start);
+    delay = next_delay(armed_at / kClockTick * kClockTick - start / kClockTick * kClockTick);
   }
 }
 
@@ -72,16 +77,23 @@ TEST(TickSchedule, KeepsADayOfTicksWithTheKeeperInTheSameWakeUpsWhereAPlainTimer
   EXPECT_GT(wake_ups(uptime, plain_keeper), uptime.size() * 19 / 10);
 }
 
-TEST(TickSchedule, WaitsForTheNextWholeSecondNeverLess) {
-  const std::pair<std::int64_t, unsigned> cases[] = {
-      {0, 1000},          // the first tick, a second after the start
-      {1'015'725, 985},   // a tick seen late on the clock tick makes up the overshoot
-      {1'000'001, 1000},  // rounded up: never due before its second
-      {5'400'000, 600},   // after a stalled thread, the next second, not a full one later
-      {2'990'000, 1010},  // a tick a little early is its second's, not two in one second
-  };
-  for (const auto& [elapsed, expected] : cases) {
-    EXPECT_EQ(milliseconds_to_next_tick(elapsed), expected) << elapsed;
+TEST(TickSchedule, ATickCountsEverySecondDueOnceEachAndWaitsForTheNextWholeSecond) {
+  // One run's ticks, in order: when each comes, what it shows, and the wait it arms.
+  const std::tuple<std::int64_t, const char*, unsigned> ticks[] = {
+      {1'000'001, "0 00:00:01", 1000},       // rounded up: never due before its second
+      {1'990'000, "0 00:00:02", 1010},       // a little early: its second's, not two in one second
+      {2'500'000, "0 00:00:03", 500},        // posted from outside: one, the clock's next still due
+      {3'015'725, "0 00:00:04", 985},        // seen late on the clock tick: makes up the overshoot
+      {5'400'000, "0 00:00:06", 600},        // the thread held up: both seconds, then the next
+      {3'605'000'000, "0 01:00:06", 1000},   // an hour's gap
+      {86'402'500'000, "1 00:00:03", 500}};  // over midnight: its day too
+  UptimeCounter counter;
+  UptimeTexts shown;
+  EXPECT_EQ(milliseconds_to_next_tick(0), 1000u);
+  for (const auto& [elapsed, expected, wait] : ticks) {
+    counter.tick_at(elapsed, shown);
+    EXPECT_EQ(std::string(shown.days.view()) + " " + std::string(shown.time.view()), expected);
+    EXPECT_EQ(milliseconds_to_next_tick(elapsed), wait) << elapsed;
   }
 }
 
