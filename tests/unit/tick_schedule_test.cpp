@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -30,8 +29,7 @@ std::vector<std::int64_t> expiries_in_a_day(NextDelay next_delay, std::int64_t h
   constexpr std::int64_t kDay = 86'400'000'000;
   const std::int64_t start = 7 * kClockTick + 100;
   std::vector<std::int64_t> noticed_at;
-  std::int64_t armed_at = start;
-  std::int64_t delay = 1000;
+  std::int64_t armed_at = start, delay = 1000;
   for (;;) {
     const std::int64_t due = armed_at + delay * 1000;
     const std::int64_t noticed = (due + kClockTick - 1) / kClockTick * kClockTick;
@@ -52,29 +50,22 @@ std::size_t wake_ups(std::vector<std::int64_t> first, const std::vector<std::int
   return static_cast<std::size_t>(std::unique(first.begin(), first.end()) - first.begin());
 }
 
-TEST(TickSchedule, KeepsADayOfTicksWithTheKeeperInTheSameWakeUpsWhereAPlainTimerFallsBehind) {
-  const std::size_t plain = expiries_in_a_day(plain_period, 100).size();
+TEST(TickSchedule, KeepsADayOfTicksWithTheKeeperInTheSameWakeUps) {
   const auto uptime = expiries_in_a_day(milliseconds_to_next_tick, 100);
-  std::printf(
-      "simulated day on Windows: plain 1000 ms timer %zu ticks (%zu s behind), "
-      "re-armed to whole seconds %zu ticks\n",
-      plain, 86400 - plain, uptime.size());
-  EXPECT_EQ(plain, 85070u);
-  EXPECT_NEAR(static_cast<double>(uptime.size()), 86400, 1);
-
   // The keeper's tick is handled just after the uptime's, in the same wake-up.
   const auto keeper = expiries_in_a_day(milliseconds_to_next_tick, 200);
-  const auto plain_keeper = expiries_in_a_day(plain_period, 200);
+  // The plain timers' figures, for the benchmark's report: what re-arming saves.
+  const std::size_t plain = expiries_in_a_day(plain_period, 100).size();
   std::printf(
-      "simulated day on Windows, both timers: %zu wake-ups with the keeper on the same "
-      "whole seconds, %zu with a plain 1000 ms keeper\n",
-      wake_ups(uptime, keeper), wake_ups(uptime, plain_keeper));
-  ASSERT_EQ(keeper.size(), uptime.size());
-  for (std::size_t i = 0; i < uptime.size(); ++i) {
-    ASSERT_LE(std::abs(keeper[i] - uptime[i]), kClockTick) << "tick " << i + 1;
-  }
+      "simulated day on Windows: plain 1000 ms timer %zu ticks (%zu s behind), re-armed to whole "
+      "seconds %zu ticks; both timers: %zu wake-ups with the keeper on the same whole seconds, "
+      "%zu with a plain 1000 ms keeper\n",
+      plain, 86400 - plain, uptime.size(), wake_ups(uptime, keeper),
+      wake_ups(uptime, expiries_in_a_day(plain_period, 200)));
+  EXPECT_NEAR(static_cast<double>(uptime.size()), 86400, 1);
+  // As many ticks, and on the uptime's clock ticks: no wake-up of their own.
+  EXPECT_EQ(keeper.size(), uptime.size());
   EXPECT_LE(wake_ups(uptime, keeper), uptime.size() + 1);
-  EXPECT_GT(wake_ups(uptime, plain_keeper), uptime.size() * 19 / 10);
 }
 
 TEST(TickSchedule, ATickCountsEverySecondDueOnceEachAndWaitsForTheNextWholeSecond) {

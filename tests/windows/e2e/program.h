@@ -63,7 +63,8 @@ class Program {
   void kill();
   DWORD exit_code() const;
   HWND main_window() const { return main_window_; }
-  HANDLE process() const { return process_.hProcess; }  // for the benchmark's measures
+  HANDLE process() const { return process_.hProcess; }     // for the benchmark's measures
+  HANDLE main_thread() const { return process_.hThread; }  // its one thread, the windows'
   const std::wstring& executable() const { return executable_; }
 
   // Waits a few seconds for the About window to show (or, with false, to go)
