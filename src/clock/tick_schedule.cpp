@@ -13,12 +13,13 @@ constexpr std::int64_t kMicrosecondsPerMillisecond = 1'000;
 // clock (Wine's do). A tick a few clock ticks early belongs to its second.
 constexpr std::int64_t kEarlyTolerance = 50'000;
 
-}  // namespace
-
+// The whole seconds since the start that a tick at elapsed_microseconds is due for.
 std::int64_t seconds_due(std::int64_t elapsed_microseconds) {
   return (std::max<std::int64_t>(elapsed_microseconds, 0) + kEarlyTolerance) /
          kMicrosecondsPerSecond;
 }
+
+}  // namespace
 
 unsigned milliseconds_to_next_tick(std::int64_t elapsed_microseconds) {
   const std::int64_t elapsed = std::max<std::int64_t>(elapsed_microseconds, 0);

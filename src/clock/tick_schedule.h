@@ -13,18 +13,15 @@
 
 namespace qvutt {
 
-// The whole seconds since the start that a tick at elapsed_microseconds is
-// due for. A tick that comes a little before its second is that second's, so
-// it is neither followed by another at once nor counted as two.
-std::int64_t seconds_due(std::int64_t elapsed_microseconds);
-
-// Milliseconds from elapsed_microseconds after the start to the whole second
-// after the one due, never short of it.
+// Milliseconds from elapsed_microseconds after the start to the next whole
+// second, never short of it. A tick that comes a little before its second is
+// that second's, so it is not followed by another at once.
 unsigned milliseconds_to_next_tick(std::int64_t elapsed_microseconds);
 
-// The seconds a tick at elapsed_microseconds adds to the count: every second
-// due since the clock's seconds counted so far, which it moves on to them;
-// one for a tick that finds none due (sent from outside), which leaves them.
+// The seconds a tick at elapsed_microseconds adds to the count: every whole
+// second due since the clock's seconds counted so far, which it moves on to
+// them; one for a tick that finds none due (sent from outside), which leaves
+// them. A tick a little early is its second's, so it never counts two.
 std::int64_t seconds_to_count(std::int64_t elapsed_microseconds, std::int64_t& clock_seconds);
 
 }  // namespace qvutt
