@@ -19,9 +19,8 @@ static const bool is_wine =
 Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
   // The program beside the tests, or another build's: QVUTT_PROGRAM_FOLDER, ending in "\\".
   wchar_t path[MAX_PATH] = {};
-  if (!GetEnvironmentVariableW(L"QVUTT_PROGRAM_FOLDER", path, MAX_PATH)) {
+  if (!GetEnvironmentVariableW(L"QVUTT_PROGRAM_FOLDER", path, MAX_PATH))
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-  }
   const std::wstring folder(path, std::wcsrchr(path, L'\\') + 1);
   executable_ = folder + name + L".exe";
   CopyFileW((folder + L"QV-UTT-V1.exe").c_str(), executable_.c_str(), FALSE);
@@ -47,10 +46,6 @@ void Program::store(const wchar_t* key, const std::wstring& text) {
                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
-Settings Program::stored() const {
-  return values_in(section_);
-}
-
 Settings values_in(const std::wstring& key) {
   Settings values;
   HKEY opened = nullptr;
@@ -73,14 +68,16 @@ Settings values_in(const std::wstring& key) {
 void Program::start(bool shown) {
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
-  STARTUPINFOW startup{sizeof(STARTUPINFOW)};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
   std::wstring command = L"\"" + executable_ + L"\"";
   CreateProcessW(executable_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                  &startup, &process_);
   // Ended with the test, however the test ends: killed for its time limit too.
   static const HANDLE ends_with_the_test = [] {
     const HANDLE job = CreateJobObjectW(nullptr, nullptr);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{{{}, {}, JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE}};
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     return job;
   }();
@@ -114,12 +111,9 @@ DWORD Program::exit_code() const {
 }
 
 HWND Program::about_window(bool shown) const {
-  HWND about = nullptr;
-  eventually([&] {
-    about = FindWindowW(kAboutWindowClass, nullptr);
-    return (IsWindowVisible(about) != FALSE) == shown;
-  });
-  return IsWindowVisible(about) ? about : nullptr;
+  const auto about = [] { return FindWindowW(kAboutWindowClass, nullptr); };
+  eventually([&] { return (IsWindowVisible(about()) != FALSE) == shown; });
+  return IsWindowVisible(about()) ? about() : nullptr;
 }
 
 bool Program::uptime_ticks(long count) {
@@ -213,7 +207,8 @@ void disable_as_task_manager_does(const wchar_t* name) {
 }
 
 HWND focus_in(HWND window) {
-  GUITHREADINFO info{sizeof(GUITHREADINFO)};
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
   return info.hwndFocus;
 }

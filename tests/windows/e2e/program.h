@@ -52,7 +52,7 @@ class Program {
   void store(const wchar_t* key, const std::wstring& text);
   const std::wstring& section() const { return section_; }
   void forget_settings() const;
-  Settings stored() const;
+  Settings stored() const { return values_in(section_); }
 
   // Starts the program and waits for its main window to show (null if it
   // never does), or, not to be shown, to be made.
