@@ -1,8 +1,10 @@
 // What one uptime tick costs: the arithmetic, the formatting, the midnight
 // test and, once a day, the day count. Counts heap allocations as it goes.
+// And what a tick costs that catches up a day a thread was held up.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -41,6 +43,23 @@ void BM_UptimeTick(benchmark::State& state) {
       static_cast<double>(allocations - allocations_before), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_UptimeTick);
+
+// A tick a day late, each time: 86,400 seconds counted in one, one step each.
+void BM_CatchUpADay(benchmark::State& state) {
+  constexpr std::int64_t kDay = 86'400;
+  qvutt::UptimeCounter counter;
+  qvutt::UptimeTexts shown;
+  counter.reset();
+  std::int64_t late_by = 0;
+  for (auto _ : state) {
+    late_by += kDay;
+    counter.tick_at(late_by * 1'000'000, shown);
+    benchmark::DoNotOptimize(shown);
+  }
+  state.counters["per_second_caught_up"] = benchmark::Counter(
+      kDay, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_CatchUpADay)->Unit(benchmark::kMillisecond);
 
 // A day boundary on every call: the day count's increment at its dearest.
 void BM_DayCountIncrement(benchmark::State& state) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "clock/tick_schedule.h"
+
 namespace qvutt {
 
 namespace {
@@ -17,6 +19,13 @@ void put_two_digits(ClockText& text, long value) {
 
 void UptimeCounter::reset() {
   accumulator_ = 0.0;
+  clock_seconds_ = 0;
+}
+
+void UptimeCounter::tick_at(std::int64_t elapsed_microseconds, UptimeTexts& shown) {
+  for (std::int64_t n = seconds_to_count(elapsed_microseconds, clock_seconds_); n > 0; --n) {
+    tick(shown);
+  }
 }
 
 void UptimeCounter::tick(UptimeTexts& shown) {

@@ -1,7 +1,10 @@
-// The uptime display's arithmetic: one-second ticks counted in an OLE Automation
-// date, shown as the time of day it holds, with a day count that advances each
-// time that time comes round to midnight. Knows nothing of windows.
+// The uptime display's arithmetic: one-second steps counted in an OLE
+// Automation date, shown as the time of day it holds, with a day count that
+// advances each time that time comes round to midnight; a timer's tick takes
+// as many steps as it counts seconds. Knows nothing of windows.
 #pragma once
+
+#include <cstdint>
 
 #include "text/fixed_text.h"
 
@@ -19,12 +22,18 @@ struct UptimeTexts {
 class UptimeCounter {
  public:
   void reset();
+  // A tick of the timer elapsed_microseconds after the reset: one step for
+  // each second it counts (seconds_to_count), in order, so a gap over
+  // midnight still adds its day.
+  void tick_at(std::int64_t elapsed_microseconds, UptimeTexts& shown);
+  // One second's step.
   void tick(UptimeTexts& shown);
 
   double accumulator() const { return accumulator_; }
 
  private:
   double accumulator_ = 0.0;
+  std::int64_t clock_seconds_ = 0;  // counted of the clock, ticks sent from outside apart
 };
 
 // "hh:mm:ss" of the time of day of an OLE Automation date: the magnitude of its

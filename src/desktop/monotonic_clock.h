@@ -1,5 +1,9 @@
-// Time since a start, on the performance counter: steady, and blind to any
-// change of the date or the time of day.
+// Time since a start, on the system's unbiased interrupt time (Windows 7 and
+// later): steady, blind to any change of the date or the time of day, and
+// still while the machine sleeps or hibernates, when no timer ticks either.
+// So the uptime is the time the program ran with the machine awake, and a
+// wake-up adds nothing to it. It moves on the system clock tick (15.625 ms by
+// default), as the timers do; the tick schedule allows for that.
 #pragma once
 
 #include <windows.h>
@@ -10,25 +14,18 @@ namespace qvutt {
 
 class MonotonicClock {
  public:
-  MonotonicClock() {
-    QueryPerformanceFrequency(&frequency_);
-    restart();
-  }
+  MonotonicClock() { restart(); }
 
-  void restart() { QueryPerformanceCounter(&start_); }
+  void restart() { QueryUnbiasedInterruptTime(&start_); }
 
   std::int64_t elapsed_microseconds() const {
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    const std::int64_t counts = now.QuadPart - start_.QuadPart;
-    const std::int64_t per_second = frequency_.QuadPart;
-    // In two parts, so a long run's count times a million cannot overflow.
-    return counts / per_second * 1'000'000 + counts % per_second * 1'000'000 / per_second;
+    ULONGLONG now = 0;
+    QueryUnbiasedInterruptTime(&now);
+    return static_cast<std::int64_t>(now - start_) / 10;  // from hundreds of nanoseconds
   }
 
  private:
-  LARGE_INTEGER frequency_{};
-  LARGE_INTEGER start_{};
+  ULONGLONG start_ = 0;
 };
 
 }  // namespace qvutt

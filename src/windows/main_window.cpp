@@ -152,11 +152,14 @@ void MainWindow::on_load() {
 }
 
 void MainWindow::on_uptime_tick() {
-  rearm_on_next_second(kUptimeTimer);
+  // One reading for both: the seconds counted and the next one due agree.
+  const std::int64_t elapsed = started_.elapsed_microseconds();
+  rearm_on_next_second(kUptimeTimer, elapsed);
   const UptimeTexts before{ClockText(control_text(hwnd_, kUptimeLabel).view()),
                            DayCountText(control_text(hwnd_, kDaysTotalLabel).view())};
   UptimeTexts shown = before;
-  uptime_.tick(shown);
+  // Every second due since the last tick: a thread held up loses none.
+  uptime_.tick_at(elapsed, shown);
   // Only a display whose text changed is repainted, and told to a screen reader.
   if (shown.time != before.time.view()) show(kUptimeLabel, UptimeAccessible::kTime, shown.time);
   if (shown.days != before.days.view())
@@ -166,7 +169,7 @@ void MainWindow::on_uptime_tick() {
 void MainWindow::on_always_on_top_tick() {
   // A tick posted from outside must not set going a keeper the load left off.
   if (!keeper_on_) return;
-  rearm_on_next_second(kAlwaysOnTopTimer);
+  rearm_on_next_second(kAlwaysOnTopTimer, started_.elapsed_microseconds());
   // Full screen comes first: while aside, the keeper neither demotes the
   // window in front (a game may have made itself topmost) nor promotes this one.
   if (!follow_full_screen()) keep_on_top(hwnd_);
@@ -359,11 +362,11 @@ void MainWindow::show(int display, UptimeAccessible::Part part, const FixedText<
   NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, part);
 }
 
-void MainWindow::rearm_on_next_second(UINT_PTR timer) {
+void MainWindow::rearm_on_next_second(UINT_PTR timer, std::int64_t elapsed_microseconds) {
   // Due again at the next whole second since the start, whatever this tick's
   // delay: left to repeat on its own, the timer would lose every overshoot.
   // Both timers keep the one schedule, so both fall due in one wake-up.
-  SetTimer(hwnd_, timer, milliseconds_to_next_tick(started_.elapsed_microseconds()), nullptr);
+  SetTimer(hwnd_, timer, milliseconds_to_next_tick(elapsed_microseconds), nullptr);
 }
 
 void MainWindow::save_position() {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 
 #include "accessibility/uptime_accessible.h"
@@ -60,7 +61,7 @@ class MainWindow : public WindowBase<MainWindow> {
   void open_about_window();
   bool follow_full_screen();
   void set_aside(bool aside);
-  void rearm_on_next_second(UINT_PTR timer);
+  void rearm_on_next_second(UINT_PTR timer, std::int64_t elapsed_microseconds);
   // A display's new text, and the change event for its part.
   template <std::size_t capacity>
   void show(int display, UptimeAccessible::Part part, const FixedText<capacity>& text);

@@ -21,9 +21,8 @@ TEST(AboutWindow, ShowsTheProductAndSavesTheChoiceForTheNextStart) {
   EXPECT_EQ(placement_of(about), (Placement{67, 67, 361, 165}));
   std::wstring texts = text_of(about);
   for (const int id : {kTitle1Label, kTitle3Label, kTitle2Label, kCreatorLabel, kVersionLabel,
-                       kFreewareLabel, kOkButton, kAlwaysOnTopCheckBox}) {
+                       kFreewareLabel, kOkButton, kAlwaysOnTopCheckBox})
     texts += L"|" + text_of(about, id);
-  }
   EXPECT_EQ(texts,
             L"QV-UPTIME-TIMER - ABOUT|QUELVARO|QV-UTT|QV-UPTIME-TIMER|Created By Zerbold93|"
             L"Version 1.0|Freeware|OK|Always On Top");

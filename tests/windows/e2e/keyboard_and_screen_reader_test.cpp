@@ -55,9 +55,8 @@ std::vector<std::wstring> children_names(IAccessible* object) {
 std::vector<LONG> named_parts;
 void CALLBACK on_name_change(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
                              DWORD) {
-  if (window == FindWindowW(kMainWindowClass, nullptr) && object == OBJID_CLIENT) {
+  if (window == FindWindowW(kMainWindowClass, nullptr) && object == OBJID_CLIENT)
     named_parts.push_back(child);
-  }
 }
 
 TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {

@@ -28,9 +28,8 @@ std::string capture_client_area(HWND window) {
   std::string picture =
       "P6\n" + std::to_string(client.right) + " " + std::to_string(client.bottom) + "\n255\n";
   const auto* bgrx = static_cast<const char*>(bits);
-  for (LONG i = 0; i < client.right * client.bottom; ++i) {
+  for (LONG i = 0; i < client.right * client.bottom; ++i)
     picture.append({bgrx[4 * i + 2], bgrx[4 * i + 1], bgrx[4 * i]});
-  }
   SelectObject(memory, previous);
   DeleteObject(bitmap);
   DeleteDC(memory);
@@ -42,9 +41,8 @@ std::string capture_client_area(HWND window) {
 long differences(const std::string& actual, const std::string& expected, HWND window,
                  const RECT& skipped) {
   const std::size_t header = actual.find("255\n") + 4;
-  if (actual.compare(0, header, expected, 0, header) != 0 || actual.size() != expected.size()) {
+  if (actual.compare(0, header, expected, 0, header) != 0 || actual.size() != expected.size())
     return -1;
-  }
   RECT client{};
   GetClientRect(window, &client);
   long differing = 0;
@@ -60,9 +58,8 @@ long differences(const std::string& actual, const std::string& expected, HWND wi
 }  // namespace
 
 testing::AssertionResult looks_like(HWND window, const std::string& reference, HWND ignored) {
-  if (!under_wine("the pictures: Windows draws real Arial, with ClearType")) {
+  if (!under_wine("the pictures: Windows draws real Arial, with ClearType"))
     return testing::AssertionSuccess();
-  }
   const std::string path = std::string(QVUTT_REFERENCE_PICTURES) + "/" + reference + ".ppm";
   if (std::getenv("QVUTT_REFRESH_PICTURES") != nullptr) {
     pump_messages_for(500);

@@ -19,9 +19,8 @@ static const bool is_wine =
 Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
   // The program beside the tests, or another build's: QVUTT_PROGRAM_FOLDER, ending in "\\".
   wchar_t path[MAX_PATH] = {};
-  if (!GetEnvironmentVariableW(L"QVUTT_PROGRAM_FOLDER", path, MAX_PATH)) {
+  if (!GetEnvironmentVariableW(L"QVUTT_PROGRAM_FOLDER", path, MAX_PATH))
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-  }
   const std::wstring folder(path, std::wcsrchr(path, L'\\') + 1);
   executable_ = folder + name + L".exe";
   CopyFileW((folder + L"QV-UTT-V1.exe").c_str(), executable_.c_str(), FALSE);
@@ -29,8 +28,7 @@ Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + na
 }
 
 Program::~Program() {
-  if (exit_code() == STILL_ACTIVE) TerminateProcess(process_.hProcess, 1);
-  WaitForSingleObject(process_.hProcess, stretched(5000));
+  kill();
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
   forget_settings();
@@ -46,10 +44,6 @@ void Program::forget_settings() const {
 void Program::store(const wchar_t* key, const std::wstring& text) {
   RegSetKeyValueW(HKEY_CURRENT_USER, section_.c_str(), key, REG_SZ, text.c_str(),
                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
-
-Settings Program::stored() const {
-  return values_in(section_);
 }
 
 Settings values_in(const std::wstring& key) {
@@ -117,25 +111,18 @@ DWORD Program::exit_code() const {
 }
 
 HWND Program::about_window(bool shown) const {
-  HWND about = nullptr;
-  eventually([&] {
-    about = FindWindowW(kAboutWindowClass, nullptr);
-    return (IsWindowVisible(about) != FALSE) == shown;
-  });
-  return IsWindowVisible(about) ? about : nullptr;
+  const auto about = [] { return FindWindowW(kAboutWindowClass, nullptr); };
+  eventually([&] { return (IsWindowVisible(about()) != FALSE) == shown; });
+  return IsWindowVisible(about()) ? about() : nullptr;
 }
 
 bool Program::uptime_ticks(long count) {
   const auto shows_sent_ticks = [&] {
     const long real_ticks_at_most = static_cast<long>((GetTickCount() - started_at_) / 1000) + 1;
-    const std::wstring shown = text_of(main_window_, main_window::kUptimeLabel);
-    for (long ticks = ticks_sent_; ticks <= ticks_sent_ + real_ticks_at_most; ++ticks) {
-      wchar_t expected[16];
-      const long seconds = ticks % 86400;
-      swprintf(expected, 16, L"%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-      if (shown == expected) return true;
-    }
-    return false;
+    long h = 0, m = 0, s = 0;
+    return swscanf(text_of(main_window_, main_window::kUptimeLabel).c_str(), L"%ld:%ld:%ld", &h, &m,
+                   &s) == 3 &&
+           (h * 3600 + m * 60 + s - ticks_sent_ % 86400 + 86400) % 86400 <= real_ticks_at_most;
   };
   // Posted in batches, far quicker than a round trip a tick; each batch is
   // done once the display shows it (5,000 take about 2 s), and the queue
@@ -143,9 +130,8 @@ bool Program::uptime_ticks(long count) {
   // seconds, not a batch's wait for every batch of a day.
   for (long batch = 0; count > 0; count -= batch) {
     batch = std::min(count, 5000L);
-    for (long i = 0; i < batch; ++i) {
+    for (long i = 0; i < batch; ++i)
       PostMessageW(main_window_, WM_TIMER, main_window::kUptimeTimer, 0);
-    }
     ticks_sent_ += batch;
     if (!eventually(shows_sent_ticks, 15000)) return false;
   }
@@ -219,9 +205,8 @@ HWND focus_in(HWND window) {
 
 DWORD WINAPI OtherProgramWindow::run(void* self) {
   auto& it = *static_cast<OtherProgramWindow*>(self);
-  WNDCLASSW window_class{};
-  window_class.lpfnWndProc = DefWindowProcW;
-  window_class.lpszClassName = it.window_class_;
+  const WNDCLASSW window_class{0,       DefWindowProcW, 0,       0,       nullptr,
+                               nullptr, nullptr,        nullptr, nullptr, it.window_class_};
   RegisterClassW(&window_class);  // once a class: later calls fail, harmlessly
   it.window = CreateWindowExW(WS_EX_TOPMOST, it.window_class_, L"Other program",
                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300, 300, 120, nullptr,
@@ -246,9 +231,8 @@ void double_click(HWND window, int id) {
 void type(WORD key, std::initializer_list<WORD> held) {
   std::vector<INPUT> strokes;
   const auto stroke = [&](WORD virtual_key, DWORD flags) {
-    strokes.emplace_back().type = INPUT_KEYBOARD;
-    strokes.back().ki.wVk = virtual_key;
-    strokes.back().ki.dwFlags = flags;
+    strokes.push_back({INPUT_KEYBOARD, {}});
+    strokes.back().ki = {virtual_key, 0, flags, 0, 0};
   };
   for (const WORD down : held) stroke(down, 0);
   stroke(key, 0);
@@ -273,11 +257,13 @@ void choose_in_system_menu(HWND window, std::initializer_list<WORD> keys) {
 }
 
 void mouse(int x, int y, DWORD button) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+  INPUT input{INPUT_MOUSE, {}};
+  input.mi = {MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+              MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1),
+              0,
+              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button,
+              0,
+              0};
   SendInput(1, &input, sizeof input);
   pump_messages_for(50);
 }
@@ -311,8 +297,7 @@ Placement placement_of(HWND window) {
   const DPI_AWARENESS_CONTEXT before =
       SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   if (before == nullptr) SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
-  RECT frame{};
-  RECT client{};
+  RECT frame{}, client{};
   GetWindowRect(window, &frame);
   GetClientRect(window, &client);
   if (before != nullptr) SetThreadDpiAwarenessContext(before);

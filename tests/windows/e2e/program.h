@@ -52,7 +52,7 @@ class Program {
   void store(const wchar_t* key, const std::wstring& text);
   const std::wstring& section() const { return section_; }
   void forget_settings() const;
-  Settings stored() const;
+  Settings stored() const { return values_in(section_); }
 
   // Starts the program and waits for its main window to show (null if it
   // never does), or, not to be shown, to be made.
@@ -63,7 +63,8 @@ class Program {
   void kill();
   DWORD exit_code() const;
   HWND main_window() const { return main_window_; }
-  HANDLE process() const { return process_.hProcess; }  // for the benchmark's measures
+  HANDLE process() const { return process_.hProcess; }     // for the benchmark's measures
+  HANDLE main_thread() const { return process_.hThread; }  // its one thread, the windows'
   const std::wstring& executable() const { return executable_; }
 
   // Waits a few seconds for the About window to show (or, with false, to go)

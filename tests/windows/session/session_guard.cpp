@@ -62,9 +62,8 @@ bool put_back_the_copy() {
     return false;
   }
   for (int i = 0; i < kKeptKeyCount; ++i) copy_key(copy_of(i), kKeptKeys[i]);
-  for (int i = 0; i < kColours; ++i) {
+  for (int i = 0; i < kColours; ++i)
     if (GetSysColor(i) != colours[i]) SetSysColors(1, &i, &colours[i]);
-  }
   return RegDeleteTreeW(HKEY_CURRENT_USER, kSavedKey) == ERROR_SUCCESS;
 }
 
@@ -75,9 +74,8 @@ TEST(Session, IsSavedAndGetsSentinels) {
   COLORREF colours[kColours];
   for (int i = 0; i < kColours; ++i) colours[i] = GetSysColor(i);
   RegSetKeyValueW(HKEY_CURRENT_USER, kSavedKey, L"colours", REG_BINARY, colours, sizeof colours);
-  for (const auto& [key, name] : kSentinels) {
+  for (const auto& [key, name] : kSentinels)
     RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, kSentinel, sizeof kSentinel);
-  }
   SetSysColors(1, &kOddColourIndex, &kOddColour);
   RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Colors", L"InfoWindow", REG_SZ, L"18 52 86",
                   sizeof L"18 52 86");

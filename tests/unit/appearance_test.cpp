@@ -1,8 +1,10 @@
-#include "appearance/geometry.h"
-
+// The appearance folder: twips and pixels, the colour scheme.
 #include <gtest/gtest.h>
 
 #include <tuple>
+
+#include "appearance/colour_scheme.h"
+#include "appearance/geometry.h"
 
 namespace qvutt {
 namespace {
@@ -28,6 +30,15 @@ TEST(Geometry, AnEdgeReadsBackAsLoadedUntilMovedAndARectMovesTheLeastIntoAnArea)
     EXPECT_EQ(std::tuple(moved.left, moved.top, moved.right - moved.left, moved.bottom - moved.top),
               std::tuple(left, top, rect.right - rect.left, rect.bottom - rect.top));
   }
+}
+
+TEST(ColourScheme, DesignedColoursUnlessHighContrastAsksForTheSystems) {
+  // A high-contrast black scheme: white text on black, yellow on dark blue buttons.
+  const SystemColours system{0x000000, 0xFFFFFF, 0x800000, 0x00FFFF};
+  const ColourScheme designed{0x420001, 0x00FF00, 0x000000, 0x00FFFF, 0x800000};
+  const ColourScheme high_contrast{0x000000, 0xFFFFFF, 0x000000, 0x00FFFF, 0x800000};
+  EXPECT_EQ(colour_scheme(false, system), designed);
+  EXPECT_EQ(colour_scheme(true, system), high_contrast);
 }
 
 }  // namespace
