@@ -6,7 +6,7 @@
 # end of its output, when a step cannot run. Runs the 32-bit build where this
 # machine can, else the 64-bit one; QVUTT_ARCHES=x64 (or x86) chooses.
 #   usage: bench/run.sh [TICKS] [ABOUT_WINDOWS] [WARM_UP_ABOUT_WINDOWS]
-#          (defaults 200000, 300 and 150; the test command runs a short one)
+#          (defaults 200000, 300 and 150; the test command runs 30000, 250 and 50)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ticks=${1:-200000}
