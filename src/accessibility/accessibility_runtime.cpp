@@ -1,5 +1,7 @@
 #include "accessibility/accessibility_runtime.h"
 
+#include "desktop/system_library.h"
+
 namespace qvutt {
 
 namespace {
@@ -11,9 +13,9 @@ bool find(HMODULE module, const char* name, Function& function) {
 }
 
 bool load(AccessibilityRuntime& runtime) {
-  const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-  const HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
-  const HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+  const HMODULE oleacc = load_system_library(L"oleacc.dll");
+  const HMODULE oleaut32 = load_system_library(L"oleaut32.dll");
+  const HMODULE ole32 = load_system_library(L"ole32.dll");
   decltype(&CoInitializeEx) start_com = nullptr;
   if (oleacc == nullptr || oleaut32 == nullptr || ole32 == nullptr ||
       !find(oleacc, "LresultFromObject", runtime.lresult_from_object) ||

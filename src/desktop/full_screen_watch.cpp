@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "appearance/full_screen.h"
+#include "desktop/system_library.h"
 #include "desktop/topmost_keeper.h"
 
 namespace qvutt {
@@ -41,8 +42,7 @@ FullScreenWatch::FullScreenWatch(HWND main_window, UINT message)
       // Loaded, not imported: the program imports only what every Windows
       // has, and Wine may lack it.
       get_attribute_(reinterpret_cast<GetWindowAttribute>(reinterpret_cast<void (*)()>(
-          GetProcAddress(LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32),
-                         "DwmGetWindowAttribute")))),
+          GetProcAddress(load_system_library(L"dwmapi.dll"), "DwmGetWindowAttribute")))),
       // Its events wait in this thread's queue until the next message is taken.
       hook_(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
                             on_foreground_event, 0, 0,
