@@ -3,6 +3,8 @@
 // decision out; the desktop layer reads them off the real windows.
 #pragma once
 
+#include <cstdint>
+
 #include "appearance/geometry.h"
 
 namespace qvutt {
@@ -15,14 +17,28 @@ struct TopLevelWindow {
   bool ours;                // this program's own
   bool tool_window;         // a palette or a floating toolbar, never full screen
   bool desktop_or_taskbar;  // the shell's desktop and taskbars, always there
+  bool caption;             // the whole caption: a title bar and its border
+  bool sizing_border;
+  bool maximized;
+  bool layered;
+  bool click_through;    // layered, it lets every click through
+  bool never_activated;  // never takes the foreground, nor the keyboard
+  // Its constant alpha, 0 to 255; 255 where it has none that could be read,
+  // as for one drawn pixel by pixel.
+  std::uint8_t alpha = 255;
+  bool not_full_screen;  // so marked by its program, for the shell
 };
 
-// Whether the window never counts: ours, a tool window, the desktop, a
-// taskbar, one not shown, or one elsewhere than on the monitor.
+// Whether the window never counts, covering or covered: ours, a tool window,
+// the desktop, a taskbar, one not shown, a layered one nobody sees or clicks
+// (click-through, never activated or wholly transparent: a dimmer, an
+// overlay), one empty, or one elsewhere than on the monitor.
 bool passed_over(const TopLevelWindow& window, const PixelRect& monitor);
 
-// Whether its client area covers the whole monitor: a maximized window with
-// a caption does not, its client area starting below the caption.
+// Whether it covers the whole monitor with what it shows. A maximized window
+// with a caption does not, whatever it draws in its client area (a browser's
+// tabs, say): it is a window, not full-screen work. One marked not full
+// screen does not either, yet it still hides what lies beneath.
 bool covers(const TopLevelWindow& window, const PixelRect& monitor);
 
 // Walks the top-level windows from the top of the z-order down, as

@@ -25,6 +25,16 @@ bool desktop_or_taskbar(HWND window) {
          std::wcscmp(name, L"WorkerW") == 0 || is_taskbar_class(name);
 }
 
+// Only a constant alpha: a window drawn pixel by pixel (UpdateLayeredWindow)
+// has none to read, and counts as opaque.
+BYTE constant_alpha(HWND layered) {
+  BYTE alpha = 0;
+  DWORD given = 0;
+  return GetLayeredWindowAttributes(layered, nullptr, &alpha, &given) && (given & LWA_ALPHA) != 0
+             ? alpha
+             : BYTE{255};
+}
+
 struct Watcher {
   HWND window;
   UINT message;
@@ -59,32 +69,34 @@ bool FullScreenWatch::in_view() const {
     window = window == nullptr ? GetTopWindow(nullptr) : GetWindow(window, GW_HWNDNEXT);
     if (window == nullptr) return false;
     // Most top-level windows are hidden: nothing more is read of those.
-    if (!IsWindowVisible(window)) {
-      seen = {};
-      return true;
-    }
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    // Kept out of sight without being hidden: an app on another virtual
-    // desktop, a browser's spare window.
-    DWORD cloaked = 0;
-    if (get_attribute_ != nullptr) {
-      get_attribute_(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked);
-    }
-    RECT frame{};
-    RECT client{};
-    GetWindowRect(window, &frame);
-    GetClientRect(window, &client);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    seen = {pixel_rect(frame),
-            pixel_rect(client),
-            cloaked == 0,
-            process == GetCurrentProcessId(),
-            (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0,
-            desktop_or_taskbar(window)};
+    seen = IsWindowVisible(window) ? read(window) : TopLevelWindow{};
     return true;
   };
   return full_screen_in_view(next, pixel_rect(monitor.rcMonitor));
+}
+
+TopLevelWindow FullScreenWatch::read(HWND window) const {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  // Kept out of sight without being hidden: an app on another virtual
+  // desktop, a browser's spare window.
+  DWORD cloaked = 0;
+  if (get_attribute_ != nullptr) get_attribute_(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked);
+  RECT frame{};
+  RECT client{};
+  GetWindowRect(window, &frame);
+  GetClientRect(window, &client);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  const LONG ex_style = GetWindowLongW(window, GWL_EXSTYLE);
+  const bool layered = (ex_style & WS_EX_LAYERED) != 0;
+  return {pixel_rect(frame), pixel_rect(client), cloaked == 0, process == GetCurrentProcessId(),
+          (ex_style & WS_EX_TOOLWINDOW) != 0, desktop_or_taskbar(window),
+          (style & WS_CAPTION) == WS_CAPTION, (style & WS_THICKFRAME) != 0,
+          (style & WS_MAXIMIZE) != 0, layered, (ex_style & WS_EX_TRANSPARENT) != 0,
+          (ex_style & WS_EX_NOACTIVATE) != 0, layered ? constant_alpha(window) : BYTE{255},
+          // Set by a program to tell the shell the window is not full screen.
+          GetPropW(window, L"NonRudeHWND") != nullptr};
 }
 
 }  // namespace qvutt

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "appearance/full_screen.h"
 #include "win32/handles.h"
 
 namespace qvutt {
@@ -23,6 +24,9 @@ class FullScreenWatch {
 
  private:
   using GetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+
+  // What the rule needs of a shown window: its rectangles, styles and marks.
+  TopLevelWindow read(HWND window) const;
 
   HWND main_window_;
   // The desktop window manager's, for cloaked windows; null where there is none.

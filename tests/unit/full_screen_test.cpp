@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace qvutt {
@@ -12,13 +13,25 @@ namespace {
 constexpr PixelRect kMain{0, 0, 2880, 1620};
 constexpr PixelRect kOther{2880, 0, 4800, 1080};
 
-// Another program's window, shown; with a caption of that many pixels
-// above its client area, it has 8-pixel borders too.
-TopLevelWindow window(const PixelRect& client, int caption = 0) {
-  const int border = caption > 0 ? 8 : 0;
-  const PixelRect frame{client.left - border, client.top - caption, client.right + border,
-                        client.bottom + border};
-  return {frame, client, true, false, false, false};
+// Another program's window, shown; with a caption, it has 8-pixel sizing
+// borders too, and 48 pixels of caption above its client area.
+TopLevelWindow window(const PixelRect& client, bool caption = false) {
+  const int border = caption ? 8 : 0;
+  return {{client.left - border, client.top - border * 7, client.right + border,
+           client.bottom + border},
+          client,
+          true,
+          false,
+          false,
+          false,
+          caption,
+          caption,
+          false,
+          false,
+          false,
+          false,
+          255,
+          false};
 }
 
 bool in_view(const std::vector<TopLevelWindow>& top_down, const PixelRect& monitor = kMain) {
@@ -28,26 +41,52 @@ bool in_view(const std::vector<TopLevelWindow>& top_down, const PixelRect& monit
       monitor);
 }
 
-TEST(FullScreen, TheFirstWindowInViewOnTheMonitorThatCountsCoversItWithItsClientArea) {
-  const TopLevelWindow video = window(kMain);
-  EXPECT_TRUE(in_view({video}) && in_view({window({-8, -8, 2888, 1628})}) && !in_view({}));
-  // Maximized with a caption, above the taskbar or over the whole monitor: not full screen.
-  EXPECT_FALSE(in_view({window({0, 45, 2880, 1560}, 45)}) ||
-               in_view({window({-12, 33, 2892, 1632}, 45)}));
-  // Covered there by another window, a small one included.
-  EXPECT_FALSE(in_view({window({100, 100, 500, 400}), video}));
-  // The other monitor's full-screen window neither counts here nor hides this one's.
+TEST(FullScreen, TheFirstWindowSeenOnTheMonitorThatCountsCoversItWithWhatItShows) {
+  // Maximized with a caption, its client area over the whole monitor: not
+  // full screen; without the caption style (a browser's F11), or not
+  // maximized (a game's window with its caption off the screen), it is.
+  const TopLevelWindow video = window(kMain), captioned = window({-8, -8, 2888, 1628}, true);
+  TopLevelWindow maximized = captioned, f11 = captioned;
+  maximized.maximized = f11.maximized = true;
+  f11.caption = f11.sizing_border = false;
+  EXPECT_TRUE(in_view({video}) && in_view({f11}) && in_view({captioned}) && !in_view({maximized}) &&
+              !in_view({}));
+  // Covered there by another window, a small one included, not an empty one.
+  EXPECT_TRUE(!in_view({window({100, 100, 500, 400}), video}) &&
+              in_view({window({100, 100, 100, 100}), video}));
+  // The other monitor's full-screen window neither counts here nor hides this
+  // one's, nor does one maximized there whose invisible border reaches here.
   const TopLevelWindow game = window(kOther);
-  EXPECT_TRUE(in_view({game, video}) && in_view({game}, kOther));
+  EXPECT_TRUE(in_view({game, video}) && in_view({game}, kOther) &&
+              in_view({window({2880, 45, 4800, 1080}, true), video}));
   EXPECT_FALSE(in_view({game}) || in_view({video}, kOther));
-  // Ours, tool windows, the shell's and those not shown never count, covering or covered.
-  for (const auto flag : {&TopLevelWindow::ours, &TopLevelWindow::tool_window,
-                          &TopLevelWindow::desktop_or_taskbar, &TopLevelWindow::shown}) {
-    TopLevelWindow covering = video;
-    TopLevelWindow strip = window({0, 1500, 2880, 1620});
-    covering.*flag = strip.*flag = !(video.*flag);
-    EXPECT_FALSE(in_view({covering}));
-    EXPECT_TRUE(in_view({strip, video}));
+
+  // Each kind, over the monitor alone: does it count? As a strip above a
+  // video: does it hide it? Neither, for ours, tool windows, the shell's,
+  // those not shown, and layered ones that take no clicks, never take the
+  // foreground or are wholly transparent. Both, for a layered faint one, one
+  // never activated or click-through without being layered, and a popup with
+  // a thin border or a menu bar. Marked not full screen: it hides, never counts.
+  using Kind = std::tuple<void (*)(TopLevelWindow&), bool, bool>;
+  for (const auto& [change, counts, hides] : std::initializer_list<Kind>{
+           {[](TopLevelWindow& w) { w.ours = true; }, false, false},
+           {[](TopLevelWindow& w) { w.tool_window = true; }, false, false},
+           {[](TopLevelWindow& w) { w.desktop_or_taskbar = true; }, false, false},
+           {[](TopLevelWindow& w) { w.shown = false; }, false, false},
+           {[](TopLevelWindow& w) { w.layered = w.click_through = true; }, false, false},
+           {[](TopLevelWindow& w) { w.layered = w.never_activated = true; }, false, false},
+           {[](TopLevelWindow& w) { w.layered = true, w.alpha = 0; }, false, false},
+           {[](TopLevelWindow& w) { w.layered = true, w.alpha = 1; }, true, true},
+           {[](TopLevelWindow& w) { w.never_activated = w.click_through = true; }, true, true},
+           {[](TopLevelWindow& w) {
+              w.client = {1, 30, 2879, 1619};
+            },
+            true, true},
+           {[](TopLevelWindow& w) { w.not_full_screen = true; }, false, true}}) {
+    TopLevelWindow covering = video, strip = window({0, 1500, 2880, 1620});
+    change(covering), change(strip);
+    EXPECT_EQ(in_view({covering}), counts);
+    EXPECT_EQ(in_view({strip, video}), !hides);
   }
 }
 
