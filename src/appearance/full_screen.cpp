@@ -29,11 +29,9 @@ bool unseen(const TopLevelWindow& window) {
   return window.layered && (window.click_through || window.never_activated || window.alpha == 0);
 }
 
-}  // namespace
-
 bool passed_over(const TopLevelWindow& window, const PixelRect& monitor) {
-  return !window.shown || window.ours || window.tool_window || window.desktop_or_taskbar ||
-         unseen(window) || !overlaps(shown_area(window), monitor);
+  return passed_over_early(window, monitor) || window.ours || window.desktop_or_taskbar ||
+         !overlaps(shown_area(window), monitor);
 }
 
 bool covers(const TopLevelWindow& window, const PixelRect& monitor) {
@@ -41,6 +39,19 @@ bool covers(const TopLevelWindow& window, const PixelRect& monitor) {
   const PixelRect& shown = shown_area(window);
   return shown.left <= monitor.left && shown.top <= monitor.top && shown.right >= monitor.right &&
          shown.bottom >= monitor.bottom;
+}
+
+}  // namespace
+
+// The frame holds all that shows of a window, and more.
+bool passed_over_early(const TopLevelWindow& window, const PixelRect& monitor) {
+  return !window.shown || window.tool_window || unseen(window) || !overlaps(window.frame, monitor);
+}
+
+bool FullScreenWalk::goes_on_past(const TopLevelWindow& window) {
+  if (passed_over(window, monitor_)) return true;
+  in_view_ = covers(window, monitor_);
+  return false;
 }
 
 }  // namespace qvutt

@@ -29,28 +29,37 @@ struct TopLevelWindow {
   bool not_full_screen;  // so marked by its program, for the shell
 };
 
-// Whether the window never counts, covering or covered: ours, a tool window,
-// the desktop, a taskbar, one not shown, a layered one nobody sees or clicks
+// Whether what is read of a window first, its styles and frame, passes it
+// over: not shown, a tool window, layered and unseen, or off the monitor.
+// What else it is need not be read then.
+bool passed_over_early(const TopLevelWindow& window, const PixelRect& monitor);
+
+// Whether a full-screen window is in view on the monitor, from the top-level
+// windows taken one at a time from the top of the z-order down: it is when
+// the first that is not passed over covers the monitor. Another window above
+// it, a topmost one included, means it is not.
+//
+// Passed over, covering or covered: ours, tool windows, the desktop, a
+// taskbar, a window not shown, a layered one nobody sees or clicks
 // (click-through, never activated or wholly transparent: a dimmer, an
-// overlay), one empty, or one elsewhere than on the monitor.
-bool passed_over(const TopLevelWindow& window, const PixelRect& monitor);
+// overlay), an empty one, or one elsewhere than on the monitor.
+//
+// Covering: with what it shows. A maximized window with a caption does not,
+// whatever it draws in its client area (a browser's tabs, say): it is a
+// window, not full-screen work. One marked not full screen does not either,
+// yet it still hides what lies beneath.
+class FullScreenWalk {
+ public:
+  explicit FullScreenWalk(const PixelRect& monitor) : monitor_(monitor) {}
 
-// Whether it covers the whole monitor with what it shows. A maximized window
-// with a caption does not, whatever it draws in its client area (a browser's
-// tabs, say): it is a window, not full-screen work. One marked not full
-// screen does not either, yet it still hides what lies beneath.
-bool covers(const TopLevelWindow& window, const PixelRect& monitor);
+  // The next window down; false once the answer is known, which no window
+  // further down changes.
+  bool goes_on_past(const TopLevelWindow& window);
+  bool in_view() const { return in_view_; }
 
-// Walks the top-level windows from the top of the z-order down, as
-// next(window) fills them in (false at the bottom): a full-screen window is
-// in view when the first that is not passed over covers the monitor. Another
-// window above it, a topmost one included, means it is not.
-template <typename NextWindow>
-bool full_screen_in_view(NextWindow next, const PixelRect& monitor) {
-  for (TopLevelWindow window{}; next(window);) {
-    if (!passed_over(window, monitor)) return covers(window, monitor);
-  }
-  return false;
-}
+ private:
+  PixelRect monitor_;
+  bool in_view_ = false;
+};
 
 }  // namespace qvutt

@@ -18,10 +18,10 @@ PixelRect pixel_rect(const RECT& rect) {
 
 // By class: File Explorer's own windows belong to the shell's process too,
 // and may well be full screen.
-bool desktop_or_taskbar(HWND window) {
+bool desktop_or_taskbar(HWND window, HWND shell) {
   wchar_t name[32] = {};
   GetClassNameW(window, name, 32);
-  return window == GetShellWindow() || std::wcscmp(name, L"Progman") == 0 ||
+  return window == shell || std::wcscmp(name, L"Progman") == 0 ||
          std::wcscmp(name, L"WorkerW") == 0 || is_taskbar_class(name);
 }
 
@@ -64,39 +64,61 @@ bool FullScreenWatch::in_view() const {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(main_window_, MONITOR_DEFAULTTONEAREST), &monitor);
-  HWND window = nullptr;
-  const auto next = [&](TopLevelWindow& seen) {
-    window = window == nullptr ? GetTopWindow(nullptr) : GetWindow(window, GW_HWNDNEXT);
-    if (window == nullptr) return false;
-    // Most top-level windows are hidden: nothing more is read of those.
-    seen = IsWindowVisible(window) ? read(window) : TopLevelWindow{};
-    return true;
-  };
-  return full_screen_in_view(next, pixel_rect(monitor.rcMonitor));
+  const PixelRect area = pixel_rect(monitor.rcMonitor);
+  Walk walk{this, GetShellWindow(), area, FullScreenWalk(area)};
+  // Every top-level window in the z-order at once, from the top, where a
+  // walk from window to window could meet one destroyed or moved meanwhile.
+  EnumWindows(on_window, reinterpret_cast<LPARAM>(&walk));
+  return walk.rule.in_view();
 }
 
-TopLevelWindow FullScreenWatch::read(HWND window) const {
+BOOL CALLBACK FullScreenWatch::on_window(HWND window, LPARAM walk_so_far) {
+  Walk& walk = *reinterpret_cast<Walk*>(walk_so_far);
+  return walk.rule.goes_on_past(walk.watch->read(window, walk));
+}
+
+TopLevelWindow FullScreenWatch::read(HWND window, const Walk& walk) const {
+  // Most top-level windows are hidden, and many of the others are overlays,
+  // palettes or elsewhere: nothing more is read of those than tells so. A
+  // top-level window is visible when its style says so.
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  if ((style & WS_VISIBLE) == 0) return {};
+  const LONG ex_style = GetWindowLongW(window, GWL_EXSTYLE);
+  const bool layered = (ex_style & WS_EX_LAYERED) != 0;
+  TopLevelWindow seen{{},
+                      {},
+                      true,
+                      false,
+                      (ex_style & WS_EX_TOOLWINDOW) != 0,
+                      false,
+                      (style & WS_CAPTION) == WS_CAPTION,
+                      (style & WS_THICKFRAME) != 0,
+                      (style & WS_MAXIMIZE) != 0,
+                      layered,
+                      (ex_style & WS_EX_TRANSPARENT) != 0,
+                      (ex_style & WS_EX_NOACTIVATE) != 0,
+                      layered ? constant_alpha(window) : BYTE{255},
+                      false};
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  seen.frame = pixel_rect(frame);
+  if (passed_over_early(seen, walk.monitor)) return seen;
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
+  seen.ours = process == GetCurrentProcessId();
   // Kept out of sight without being hidden: an app on another virtual
   // desktop, a browser's spare window.
   DWORD cloaked = 0;
   if (get_attribute_ != nullptr) get_attribute_(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked);
-  RECT frame{};
+  seen.shown = cloaked == 0;
   RECT client{};
-  GetWindowRect(window, &frame);
   GetClientRect(window, &client);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  const LONG style = GetWindowLongW(window, GWL_STYLE);
-  const LONG ex_style = GetWindowLongW(window, GWL_EXSTYLE);
-  const bool layered = (ex_style & WS_EX_LAYERED) != 0;
-  return {pixel_rect(frame), pixel_rect(client), cloaked == 0, process == GetCurrentProcessId(),
-          (ex_style & WS_EX_TOOLWINDOW) != 0, desktop_or_taskbar(window),
-          (style & WS_CAPTION) == WS_CAPTION, (style & WS_THICKFRAME) != 0,
-          (style & WS_MAXIMIZE) != 0, layered, (ex_style & WS_EX_TRANSPARENT) != 0,
-          (ex_style & WS_EX_NOACTIVATE) != 0, layered ? constant_alpha(window) : BYTE{255},
-          // Set by a program to tell the shell the window is not full screen.
-          GetPropW(window, L"NonRudeHWND") != nullptr};
+  seen.client = pixel_rect(client);
+  seen.desktop_or_taskbar = desktop_or_taskbar(window, walk.shell);
+  // Set by a program to tell the shell the window is not full screen.
+  seen.not_full_screen = GetPropW(window, L"NonRudeHWND") != nullptr;
+  return seen;
 }
 
 }  // namespace qvutt

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -35,10 +36,10 @@ TopLevelWindow window(const PixelRect& client, bool caption = false) {
 }
 
 bool in_view(const std::vector<TopLevelWindow>& top_down, const PixelRect& monitor = kMain) {
-  auto next = top_down.begin();
-  return full_screen_in_view(
-      [&](TopLevelWindow& window) { return next != top_down.end() && (window = *next++, true); },
-      monitor);
+  FullScreenWalk walk(monitor);
+  std::all_of(top_down.begin(), top_down.end(),
+              [&](auto& window) { return walk.goes_on_past(window); });
+  return walk.in_view();
 }
 
 TEST(FullScreen, TheFirstWindowSeenOnTheMonitorThatCountsCoversItWithWhatItShows) {
