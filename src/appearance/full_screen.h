@@ -11,22 +11,22 @@ namespace qvutt {
 
 // A top-level window as the rule sees it, in physical pixels.
 struct TopLevelWindow {
-  PixelRect frame;
-  PixelRect client;
-  bool shown;               // visible, and not cloaked
-  bool ours;                // this program's own
-  bool tool_window;         // a palette or a floating toolbar, never full screen
-  bool desktop_or_taskbar;  // the shell's desktop and taskbars, always there
-  bool caption;             // the whole caption: a title bar and its border
-  bool sizing_border;
-  bool maximized;
-  bool layered;
-  bool click_through;    // layered, it lets every click through
-  bool never_activated;  // never takes the foreground, nor the keyboard
+  PixelRect frame{};
+  PixelRect client{};
+  bool shown = false;               // visible, and not cloaked
+  bool ours = false;                // this program's own
+  bool tool_window = false;         // a palette or a floating toolbar, never full screen
+  bool desktop_or_taskbar = false;  // the shell's desktop and taskbars, always there
+  bool caption = false;             // the whole caption: a title bar and its border
+  bool sizing_border = false;
+  bool maximized = false;
+  bool layered = false;
+  bool click_through = false;    // layered, it lets every click through
+  bool never_activated = false;  // never takes the foreground, nor the keyboard
   // Its constant alpha, 0 to 255; 255 where it has none that could be read,
   // as for one drawn pixel by pixel.
   std::uint8_t alpha = 255;
-  bool not_full_screen;  // so marked by its program, for the shell
+  bool not_full_screen = false;  // so marked by its program, for the shell
 };
 
 // Whether what is read of a window first, its styles and frame, passes it
