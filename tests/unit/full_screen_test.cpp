@@ -18,27 +18,16 @@ constexpr PixelRect kOther{2880, 0, 4800, 1080};
 // borders too, and 48 pixels of caption above its client area.
 TopLevelWindow window(const PixelRect& client, bool caption = false) {
   const int border = caption ? 8 : 0;
-  return {{client.left - border, client.top - border * 7, client.right + border,
-           client.bottom + border},
-          client,
-          true,
-          false,
-          false,
-          false,
-          caption,
-          caption,
-          false,
-          false,
-          false,
-          false,
-          255,
-          false};
+  const PixelRect frame{client.left - border, client.top - border * 7, client.right + border,
+                        client.bottom + border};
+  TopLevelWindow shown{frame, client, true};
+  shown.caption = shown.sizing_border = caption;
+  return shown;
 }
 
 bool in_view(const std::vector<TopLevelWindow>& top_down, const PixelRect& monitor = kMain) {
   FullScreenWalk walk(monitor);
-  std::all_of(top_down.begin(), top_down.end(),
-              [&](auto& window) { return walk.goes_on_past(window); });
+  std::all_of(top_down.begin(), top_down.end(), [&](auto& w) { return walk.goes_on_past(w); });
   return walk.in_view();
 }
 
@@ -47,29 +36,25 @@ TEST(FullScreen, TheFirstWindowSeenOnTheMonitorThatCountsCoversItWithWhatItShows
   // full screen; without the caption style (a browser's F11), or not
   // maximized (a game's window with its caption off the screen), it is.
   const TopLevelWindow video = window(kMain), captioned = window({-8, -8, 2888, 1628}, true);
-  TopLevelWindow maximized = captioned, f11 = captioned;
+  TopLevelWindow maximized = captioned, f11 = window({-8, -8, 2888, 1628}), game = window(kOther);
   maximized.maximized = f11.maximized = true;
-  f11.caption = f11.sizing_border = false;
-  EXPECT_TRUE(in_view({video}) && in_view({f11}) && in_view({captioned}) && !in_view({maximized}) &&
-              !in_view({}));
-  // Covered there by another window, a small one included, not an empty one.
-  EXPECT_TRUE(!in_view({window({100, 100, 500, 400}), video}) &&
-              in_view({window({100, 100, 100, 100}), video}));
+  EXPECT_TRUE(in_view({f11}) && in_view({captioned}) && !in_view({maximized}) && !in_view({}));
   // The other monitor's full-screen window neither counts here nor hides this
   // one's, nor does one maximized there whose invisible border reaches here.
-  const TopLevelWindow game = window(kOther);
-  EXPECT_TRUE(in_view({game, video}) && in_view({game}, kOther) &&
-              in_view({window({2880, 45, 4800, 1080}, true), video}));
-  EXPECT_FALSE(in_view({game}) || in_view({video}, kOther));
+  EXPECT_TRUE(in_view({game, video}) && in_view({game}, kOther) && !in_view({game}) &&
+              !in_view({video}, kOther) && in_view({window({2880, 45, 4800, 1080}, true), video}));
 
   // Each kind, over the monitor alone: does it count? As a strip above a
-  // video: does it hide it? Neither, for ours, tool windows, the shell's,
-  // those not shown, and layered ones that take no clicks, never take the
-  // foreground or are wholly transparent. Both, for a layered faint one, one
-  // never activated or click-through without being layered, and a popup with
-  // a thin border or a menu bar. Marked not full screen: it hides, never counts.
+  // video: does it hide it? Both, for any other window, however small, a
+  // layered faint one, one never activated or click-through without being
+  // layered, and a popup with a thin border or a menu bar. Neither, for ours,
+  // tool windows, the shell's, those not shown, layered ones that take no
+  // clicks, are never activated or wholly transparent, and empty ones.
+  // Marked not full screen: it hides, never counts.
   using Kind = std::tuple<void (*)(TopLevelWindow&), bool, bool>;
   for (const auto& [change, counts, hides] : std::initializer_list<Kind>{
+           {[](TopLevelWindow&) {}, true, true},
+           {[](TopLevelWindow& w) { w.frame.left = w.frame.right = 9; }, false, false},
            {[](TopLevelWindow& w) { w.ours = true; }, false, false},
            {[](TopLevelWindow& w) { w.tool_window = true; }, false, false},
            {[](TopLevelWindow& w) { w.desktop_or_taskbar = true; }, false, false},
@@ -79,10 +64,7 @@ TEST(FullScreen, TheFirstWindowSeenOnTheMonitorThatCountsCoversItWithWhatItShows
            {[](TopLevelWindow& w) { w.layered = true, w.alpha = 0; }, false, false},
            {[](TopLevelWindow& w) { w.layered = true, w.alpha = 1; }, true, true},
            {[](TopLevelWindow& w) { w.never_activated = w.click_through = true; }, true, true},
-           {[](TopLevelWindow& w) {
-              w.client = {1, 30, 2879, 1619};
-            },
-            true, true},
+           {[](TopLevelWindow& w) { w.client.left += 1, w.client.top += 30; }, true, true},
            {[](TopLevelWindow& w) { w.not_full_screen = true; }, false, true}}) {
     TopLevelWindow covering = video, strip = window({0, 1500, 2880, 1620});
     change(covering), change(strip);
