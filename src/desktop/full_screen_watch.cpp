@@ -66,8 +66,9 @@ bool FullScreenWatch::in_view() const {
   GetMonitorInfoW(MonitorFromWindow(main_window_, MONITOR_DEFAULTTONEAREST), &monitor);
   const PixelRect area = pixel_rect(monitor.rcMonitor);
   Walk walk{this, GetShellWindow(), area, FullScreenWalk(area)};
-  // Every top-level window in the z-order at once, from the top, where a
-  // walk from window to window could meet one destroyed or moved meanwhile.
+  // Every top-level window at once, in the z-order from the top (as
+  // EnumWindows lists them), where a walk from window to window could meet
+  // one destroyed or moved meanwhile.
   EnumWindows(on_window, reinterpret_cast<LPARAM>(&walk));
   return walk.rule.in_view();
 }
