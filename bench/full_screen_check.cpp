@@ -3,8 +3,8 @@
 // another process: this program started again, which makes them and waits.
 //   usage: full_screen_check [WINDOWS] [CHECKS]   (defaults 300 and 500)
 // Prints the median and the slowest of the checks' times for three desktops,
-// and, beside each, how many reads of another process's window (one
-// GetWindowLongW, timed in the same run) that median is worth: under Wine
+// and how many reads of another process's window (one GetWindowLongW, timed
+// just before each check) a check takes as long as, the median: under Wine
 // every read is a request to the Wine server, whose time follows the load.
 #include <windows.h>
 
@@ -91,26 +91,29 @@ void measure(const wchar_t* self, int count, int desktop, int checks) {
                                     nullptr, nullptr, nullptr, nullptr);
   {
     const qvutt::FullScreenWatch watch(main, WM_APP);
+    const HWND other = FindWindowW(kReadyClass, nullptr);
     std::vector<double> times;
+    std::vector<double> in_reads;
     bool in_view = false;
     for (int n = 0; n < checks; ++n) {
+      // The load moves from moment to moment: reads timed just before each check.
       LARGE_INTEGER start;
+      QueryPerformanceCounter(&start);
+      for (int read = 0; read < 20; ++read) GetWindowLongW(other, GWL_STYLE);
+      const double read = microseconds_since(start) / 20;
       QueryPerformanceCounter(&start);
       in_view = watch.in_view() || in_view;
       times.push_back(microseconds_since(start));
+      in_reads.push_back(times.back() / read);
     }
     if (in_view) fail("a full-screen window was seen where there is none");
-    const HWND window = FindWindowW(kReadyClass, nullptr);
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
-    for (int n = 0; n < 10000; ++n) GetWindowLongW(window, GWL_STYLE);
-    const double read = microseconds_since(start) / 10000;
     std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
+    std::sort(in_reads.begin(), in_reads.end());
     std::printf(
-        "%d windows, %s: one check %.0f us (median of %d; %.0f us at most), %.0f reads "
-        "of %.1f us\n",
-        count, kDesktops[desktop].what, median, checks, times.back(), median / read, read);
+        "%d windows, %s: one check %.0f us (median of %d; %.0f us at most), as long as "
+        "%.0f reads\n",
+        count, kDesktops[desktop].what, times[times.size() / 2], checks, times.back(),
+        in_reads[in_reads.size() / 2]);
   }
   DestroyWindow(main);
   PostThreadMessageW(maker.dwThreadId, WM_QUIT, 0, 0);
