@@ -85,21 +85,16 @@ TopLevelWindow FullScreenWatch::read(HWND window, const Walk& walk) const {
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   if ((style & WS_VISIBLE) == 0) return {};
   const LONG ex_style = GetWindowLongW(window, GWL_EXSTYLE);
-  const bool layered = (ex_style & WS_EX_LAYERED) != 0;
-  TopLevelWindow seen{{},
-                      {},
-                      true,
-                      false,
-                      (ex_style & WS_EX_TOOLWINDOW) != 0,
-                      false,
-                      (style & WS_CAPTION) == WS_CAPTION,
-                      (style & WS_THICKFRAME) != 0,
-                      (style & WS_MAXIMIZE) != 0,
-                      layered,
-                      (ex_style & WS_EX_TRANSPARENT) != 0,
-                      (ex_style & WS_EX_NOACTIVATE) != 0,
-                      layered ? constant_alpha(window) : BYTE{255},
-                      false};
+  TopLevelWindow seen;
+  seen.shown = true;
+  seen.tool_window = (ex_style & WS_EX_TOOLWINDOW) != 0;
+  seen.caption = (style & WS_CAPTION) == WS_CAPTION;
+  seen.sizing_border = (style & WS_THICKFRAME) != 0;
+  seen.maximized = (style & WS_MAXIMIZE) != 0;
+  seen.layered = (ex_style & WS_EX_LAYERED) != 0;
+  seen.click_through = (ex_style & WS_EX_TRANSPARENT) != 0;
+  seen.never_activated = (ex_style & WS_EX_NOACTIVATE) != 0;
+  if (seen.layered) seen.alpha = constant_alpha(window);
   RECT frame{};
   GetWindowRect(window, &frame);
   seen.frame = pixel_rect(frame);
