@@ -27,12 +27,12 @@ bool shown_on_top(HWND window) {
 // A layered window of the test's own, topmost, shown without the focus,
 // across the top of the screen: a dimmer, an overlay, an invisible strip.
 HWND overlay(DWORD ex_style, BYTE alpha, int height) {
-  const HWND window =
+  const HWND made =
       CreateWindowExW(WS_EX_TOPMOST | WS_EX_LAYERED | ex_style, L"STATIC", L"", WS_POPUP, 0, 0,
                       GetSystemMetrics(SM_CXSCREEN), height, nullptr, nullptr, nullptr, nullptr);
-  SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
-  ShowWindow(window, SW_SHOWNOACTIVATE);
-  return window;
+  SetLayeredWindowAttributes(made, 0, alpha, LWA_ALPHA);
+  ShowWindow(made, SW_SHOWNOACTIVATE);
+  return made;
 }
 
 // As browsers, editors and terminals do, the window draws its own caption:
