@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program's footprint in figures: file size and imports, the cost of a
 # tick, start-up time against minimal window programs (one bare, one with
-# QV-UTT's manifest), and memory and handles over a long run. Prints figures;
+# QV-UTT's manifest), the cost of a full-screen check over a few hundred
+# windows, and memory and handles over a long run. Prints figures;
 # passes or fails nothing, but stops, saying which step failed and showing the
 # end of its output, when a step cannot run. Runs the 32-bit build where this
 # machine can, else the 64-bit one; QVUTT_ARCHES=x64 (or x86) chooses.
@@ -70,6 +71,10 @@ echo "== start-up, under Wine"
 step "time the start-up" wine "$bin/startup_probe.exe" 15 "$bin/QV-UTT-V1.exe" \
   "$bin/minimal_window.exe" "$bin/minimal_window_manifest.exe"
 cat "$log"
+
+echo "== one full-screen check over 300 top-level windows of another process, under Wine"
+step "time the full-screen check" wine "$bin/full_screen_check.exe" 300 200
+grep '^300 windows' "$log"
 
 echo "== long run, under Wine"
 step "run the long run" wine "$bin/long_run.exe" "$ticks" "$cycles" "$warm_up"

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "appearance/full_screen.h"
 #include "win32/handles.h"
 
 namespace qvutt {
@@ -23,6 +24,18 @@ class FullScreenWatch {
 
  private:
   using GetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+
+  // One check's walk over the top-level windows.
+  struct Walk {
+    const FullScreenWatch* watch;
+    HWND shell;
+    PixelRect monitor;
+    FullScreenWalk rule;
+  };
+  static BOOL CALLBACK on_window(HWND window, LPARAM walk_so_far);
+  // What the rule needs of a window: its styles, rectangles and marks, as
+  // far as they can change the answer.
+  TopLevelWindow read(HWND window, const Walk& walk) const;
 
   HWND main_window_;
   // The desktop window manager's, for cloaked windows; null where there is none.

@@ -125,7 +125,7 @@ TEST(WindowSettings, LoadOneKeyAtATimeInLoadOrderRoundTheChoiceAndSaveAsTheyLoad
               about.always_on_top == kGrayed);
 }
 
-TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAsOneInTheProgramsSection) {
+TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAndAboveFullScreenAsOne) {
   MemoryStore store;
   EXPECT_EQ(load_opacity(store), 100);
   const auto opacity_of = [&](const char* text) {
@@ -137,13 +137,15 @@ TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAsOneInTheP
        {"39", "101", "-60", "+60", " 60", "60.0", "", "99999999999999999999960"}) {
     EXPECT_EQ(opacity_of(fallback), 100) << fallback;
   }
-  for (const char* off : {"0", "01", "1 ", "true", ""}) {
-    store.values["MAIN_ClickThrough"] = off;
-    EXPECT_FALSE(load_click_through(store)) << off;
+  for (const char* off : {"0", "01", "1 ", " 1", "yes", "true", ""}) {
+    store.values["MAIN_ClickThrough"] = store.values["MAIN_AboveFullScreen"] = off;
+    EXPECT_FALSE(load_click_through(store) || load_above_full_screen(store)) << off;
   }
   save_opacity(store, 60);
   save_click_through(store, true);
-  EXPECT_TRUE(load_opacity(store) == 60 && load_click_through(store));
+  save_above_full_screen(store, true);
+  EXPECT_TRUE(load_opacity(store) == 60 && load_click_through(store) &&
+              load_above_full_screen(store));
   EXPECT_EQ(std::vector<int>({alpha_of(100), alpha_of(80), alpha_of(90), alpha_of(40)}),
             std::vector<int>({255, 204, 230, 102}));  // 229.5, half up
 

@@ -24,6 +24,23 @@ bool shown_on_top(HWND window) {
   return IsWindowVisible(window) && is_topmost(window);
 }
 
+// A layered window of the test's own, topmost, shown without the focus,
+// across the top of the screen: a dimmer, an overlay, an invisible strip.
+HWND overlay(DWORD ex_style, BYTE alpha, int height) {
+  const HWND made =
+      CreateWindowExW(WS_EX_TOPMOST | WS_EX_LAYERED | ex_style, L"STATIC", L"", WS_POPUP, 0, 0,
+                      GetSystemMetrics(SM_CXSCREEN), height, nullptr, nullptr, nullptr, nullptr);
+  SetLayeredWindowAttributes(made, 0, alpha, LWA_ALPHA);
+  ShowWindow(made, SW_SHOWNOACTIVATE);
+  return made;
+}
+
+// As browsers, editors and terminals do, the window draws its own caption:
+// its client area is all of it.
+LRESULT CALLBACK caption_in_client(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  return message == WM_NCCALCSIZE ? 0 : DefWindowProcW(window, message, wparam, lparam);
+}
+
 TEST(FullScreen, StepsAsideWithAboutForFullScreenWorkAndComesBackOnTopWithoutTheFocus) {
   Program program;
   program.start();
@@ -47,10 +64,14 @@ TEST(FullScreen, StepsAsideWithAboutForFullScreenWorkAndComesBackOnTopWithoutThe
                 (GetTickCount() - started) / 1000.0, 1.5);
   }
 
-  // A maximized document's caption keeps it from full screen.
+  // A maximized document's caption keeps it from full screen, drawn in its
+  // client area too; a click-through dimmer over the screen is none either.
   const OtherProgramWindow document;
+  SetWindowLongPtrW(document.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(caption_in_client));
   ShowWindow(document.window, SW_MAXIMIZE);
+  const HWND dimmer = overlay(WS_EX_TRANSPARENT, 128, GetSystemMetrics(SM_CYSCREEN));
   EXPECT_FALSE(eventually([&] { return !shown_on_top(main); }, 1500));
+  DestroyWindow(dimmer);
 
   // The player back in front sends both aside with About open; minimized
   // again, it brings both back, About still modal and showing the address.
@@ -59,6 +80,9 @@ TEST(FullScreen, StepsAsideWithAboutForFullScreenWorkAndComesBackOnTopWithoutThe
   double_click(about, about_window::kCreatorLabel);
   ShowWindow(player.window, SW_RESTORE);
   EXPECT_TRUE(eventually([&] { return !IsWindowVisible(main) && !IsWindowVisible(about); }));
+  const HWND unseen = overlay(0, 0, 100);  // wholly transparent, above the player
+  EXPECT_FALSE(eventually([&] { return IsWindowVisible(main); }, 1500));
+  DestroyWindow(unseen);
   ShowWindow(player.window, SW_MINIMIZE);
   EXPECT_TRUE(eventually([&] { return IsWindowVisible(about) && shown_on_top(main); }));
   EXPECT_FALSE(IsWindowEnabled(main));
