@@ -192,7 +192,7 @@ OtherProgramWindow::~OtherProgramWindow() {
 }
 
 void disable_as_task_manager_does(const wchar_t* name) {
-  BYTE record[12] = {3, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
+  BYTE record[12] = {7, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
   RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, name, REG_BINARY, record, sizeof record);
 }
 

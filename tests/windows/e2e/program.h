@@ -34,7 +34,7 @@ inline constexpr wchar_t kApprovedKey[] =
 // whose first byte is N, "?" for a value of another type.
 Settings values_in(const std::wstring& key);
 
-// What Task Manager writes when the user disables an entry: 3, then the time.
+// What Task Manager writes when the user disables an entry: 7 (or 3), then the time.
 void disable_as_task_manager_does(const wchar_t* name);
 
 class Program {
