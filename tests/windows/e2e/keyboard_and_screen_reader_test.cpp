@@ -1,6 +1,7 @@
 // A user who works with the keyboard alone and hears the screen through a
-// screen reader: Active Accessibility read from this process, change events
-// caught by an out-of-context hook, keys typed as the keyboard types them.
+// screen reader: Active Accessibility read from this process, change and
+// focus events caught by out-of-context hooks, keys typed as the keyboard
+// types them.
 #include <windows.h>
 // after windows.h, which they need
 #include <oleacc.h>
@@ -18,19 +19,39 @@ namespace {
 
 using namespace main_window;
 
-// The name an accessible object gives itself, or one of its simple children.
-std::wstring name_of(IAccessible* object, LONG child = CHILDID_SELF) {
+VARIANT child_id(LONG child = CHILDID_SELF) {
   VARIANT which{};
   which.vt = VT_I4;
   which.lVal = child;
-  BSTR name = nullptr;
-  object->get_accName(which, &name);
-  std::wstring text = name != nullptr ? name : L"(none)";
-  SysFreeString(name);
-  return text;
+  return which;
 }
 
-// The names of an object's children, in the order a screen reader reads them.
+std::wstring taken(BSTR text) {
+  std::wstring taken = text != nullptr ? text : L"(none)";
+  SysFreeString(text);
+  return taken;
+}
+
+// The name an accessible object gives itself, or one of its simple children.
+std::wstring name_of(IAccessible* object, LONG child = CHILDID_SELF) {
+  BSTR name = nullptr;
+  object->get_accName(child_id(child), &name);
+  return taken(name);
+}
+
+// What a screen reader says an object is and does: its role and its default action.
+std::wstring role_and_action(IAccessible* object) {
+  VARIANT role{};
+  BSTR action = nullptr;
+  object->get_accRole(child_id(), &role);
+  object->get_accDefaultAction(child_id(), &action);
+  return (role.lVal == ROLE_SYSTEM_PUSHBUTTON ? L"push button, "
+                                              : L"role " + std::to_wstring(role.lVal) + L", ") +
+         taken(action);
+}
+
+// The names of an object's children, in the order a screen reader reads them,
+// with what those that are objects of their own are and do.
 std::vector<std::wstring> children_names(IAccessible* object) {
   VARIANT children[8] = {};
   LONG count = 0;
@@ -40,7 +61,7 @@ std::vector<std::wstring> children_names(IAccessible* object) {
     if (children[i].vt == VT_DISPATCH) {
       IAccessible* child = nullptr;
       children[i].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&child));
-      names.push_back(child != nullptr ? name_of(child) : L"(no object)");
+      names.push_back(child ? name_of(child) + L": " + role_and_action(child) : L"(no object)");
       if (child != nullptr) child->Release();
     } else {
       names.push_back(name_of(object, children[i].lVal));
@@ -57,6 +78,15 @@ void CALLBACK on_name_change(HWINEVENTHOOK, DWORD, HWND window, LONG object, LON
                              DWORD) {
   if (window == FindWindowW(kMainWindowClass, nullptr) && object == OBJID_CLIENT)
     named_parts.push_back(child);
+}
+
+// The last focus event the program raised: the window and object it names.
+struct {
+  HWND window;
+  LONG object, child;
+} focus_event{};
+void CALLBACK on_focus(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  focus_event = {window, object, child};
 }
 
 TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
@@ -90,7 +120,7 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
     const std::wstring time = text_of(main, kUptimeLabel);
     return name_of(client_area) == L"Uptime 0 days, " + time &&
            children_names(client_area) ==
-               std::vector<std::wstring>{L"About QV-UTT", L"Days: 0",
+               std::vector<std::wstring>{L"About QV-UTT: push button, Press", L"Days: 0",
                                          L"Hours, minutes, seconds: " + time};
   })) << name_of(client_area);
   pump_messages_for(2200);
@@ -109,15 +139,37 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   ASSERT_EQ(program.about_window(false), nullptr);
   EXPECT_EQ(program.stored()[L"ABOUT_Left"], L"2250");
 
-  // Enter opens it again. Tab reaches the creator line, where Enter reveals
-  // the address, then the check box, where Space unchecks it (the main
-  // window's box follows); Enter presses OK, which saves the choice.
+  // The logo's own window answers with a push button of the same name: its
+  // default action opens the About window again, as Enter does.
+  IAccessible* button = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(logo, OBJID_CLIENT, __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&button)),
+            S_OK);
+  EXPECT_EQ(name_of(button) + L": " + role_and_action(button), L"About QV-UTT: push button, Press");
   bring_to_front(main);
-  type(VK_RETURN);
+  button->accDoDefaultAction(child_id());
+  button->Release();
   ASSERT_NE(about = program.about_window(), nullptr);
   EXPECT_EQ(focus_in(about), GetDlgItem(about, about_window::kOkButton));
+
+  // Tab reaches the creator line, a push button too where its focus event
+  // leads; Enter reveals the address. Then the check box, where Space
+  // unchecks it (the main window's box follows); Enter presses OK, which
+  // saves the choice.
+  const HWINEVENTHOOK focus_hook =
+      SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, on_focus,
+                      GetProcessId(program.process()), 0, WINEVENT_OUTOFCONTEXT);
   type(VK_TAB);
-  EXPECT_EQ(focus_in(about), GetDlgItem(about, about_window::kCreatorLabel));
+  const HWND creator = GetDlgItem(about, about_window::kCreatorLabel);
+  EXPECT_EQ(focus_in(about), creator);
+  EXPECT_TRUE(eventually([&] { return focus_event.window == creator; }));
+  VARIANT child{};
+  ASSERT_EQ(AccessibleObjectFromEvent(focus_event.window, focus_event.object, focus_event.child,
+                                      &button, &child),
+            S_OK);
+  EXPECT_EQ(role_and_action(button), L"push button, Press");
+  button->Release();
+  UnhookWinEvent(focus_hook);
   type(VK_RETURN);
   EXPECT_EQ(text_of(about, about_window::kCreatorLabel), L"zerbold93@example.com");
   type(VK_TAB);
