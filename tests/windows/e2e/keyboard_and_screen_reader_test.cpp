@@ -1,7 +1,8 @@
 // A user who works with the keyboard alone and hears the screen through a
 // screen reader: Active Accessibility read from this process, change and
 // focus events caught by out-of-context hooks, keys typed as the keyboard
-// types them.
+// types them. The copy stands in a folder with a decoy oleacc.dll, which
+// must never load.
 #include <windows.h>
 // after windows.h, which they need
 #include <oleacc.h>
@@ -91,7 +92,7 @@ void CALLBACK on_focus(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG chil
 
 TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  Program program;
+  Program program(kTestProgram, true);
   program.start();
   const HWND main = program.main_window();
   bring_to_front(main);
@@ -116,6 +117,8 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   ASSERT_EQ(AccessibleObjectFromWindow(main, OBJID_CLIENT, __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&client_area)),
             S_OK);
+  // The program took oleacc for it from the system's folder: the decoy beside it never loaded.
+  EXPECT_EQ(OpenEventW(SYNCHRONIZE, FALSE, kDecoyLoaded), nullptr);
   EXPECT_TRUE(eventually([&] {
     const std::wstring time = text_of(main, kUptimeLabel);
     return name_of(client_area) == L"Uptime 0 days, " + time &&
