@@ -19,16 +19,15 @@ static const bool is_wine =
 Program::Program(const std::wstring& name, bool beside_decoy)
     : section_(L"Software\\QV_UTT\\" + name) {
   // The program beside the tests, or another build's: QVUTT_PROGRAM_FOLDER, ending in "\\".
-  wchar_t path[MAX_PATH] = {}, tests[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, tests, MAX_PATH);
-  if (!GetEnvironmentVariableW(L"QVUTT_PROGRAM_FOLDER", path, MAX_PATH)) std::wcscpy(path, tests);
+  wchar_t path[MAX_PATH] = {};
+  if (!GetEnvironmentVariableW(L"QVUTT_PROGRAM_FOLDER", path, MAX_PATH))
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
   const std::wstring folder(path, std::wcsrchr(path, L'\\') + 1);
   executable_ = folder + (beside_decoy ? L"decoy\\" : L"") + name + L".exe";
-  if (beside_decoy) {
-    CreateDirectoryW((folder + L"decoy").c_str(), nullptr);
-    std::wcscpy(std::wcsrchr(tests, L'\\') + 1, L"decoy_oleacc.dll");
-    CopyFileW(tests, (folder + L"decoy\\oleacc.dll").c_str(), FALSE);
-  }
+  // The decoy's folder, made for every copy: it costs a file, and a copy
+  // there alone ever meets the decoy.
+  CreateDirectoryW((folder + L"decoy").c_str(), nullptr);
+  CopyFileW((folder + L"decoy_oleacc.dll").c_str(), (folder + L"decoy\\oleacc.dll").c_str(), FALSE);
   CopyFileW((folder + L"QV-UTT-V1.exe").c_str(), executable_.c_str(), FALSE);
   forget_settings();
 }

@@ -22,39 +22,42 @@ namespace {
 // this hook, on the window's own thread, once the main window's first move has
 // moved it. The rectangle suggested is the one Windows makes of the answer.
 int dpi_of_first_move = 0;
+SIZE scaled_size{};
 LRESULT CALLBACK change_dpi_in_first_move(int code, WPARAM wparam, LPARAM lparam) {
   const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lparam);
   const auto* moved = reinterpret_cast<const WINDOWPOS*>(sent.lParam);
   if (code == HC_ACTION && sent.message == WM_WINDOWPOSCHANGED && dpi_of_first_move != 0 &&
       GetParent(sent.hwnd) == nullptr && !(moved->flags & SWP_NOMOVE)) {
     const int dots_per_inch = std::exchange(dpi_of_first_move, 0);
-    SIZE size{};
-    SendMessageW(sent.hwnd, WM_GETDPISCALEDSIZE, dots_per_inch, reinterpret_cast<LPARAM>(&size));
-    RECT suggested{moved->x, moved->y, moved->x + size.cx, moved->y + size.cy};
+    SendMessageW(sent.hwnd, WM_GETDPISCALEDSIZE, dots_per_inch,
+                 reinterpret_cast<LPARAM>(&scaled_size));
+    RECT suggested{moved->x, moved->y, moved->x + scaled_size.cx, moved->y + scaled_size.cy};
     SendMessageW(sent.hwnd, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
                  reinterpret_cast<LPARAM>(&suggested));
   }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-// Each control's frame in the window's client area, in the table's order.
-std::vector<RECT> controls_of(HWND window) {
-  std::vector<RECT> frames;
+// Each control's edges in the window's client area, in the table's order,
+// times halves / 2 (rounded, as the pixels for twips are).
+std::vector<e2e::Placement> controls_of(HWND window, LONG halves = 2) {
+  std::vector<e2e::Placement> edges;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    frames.emplace_back();
-    GetWindowRect(child, &frames.back());
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frames.back()), 2);
+    RECT frame{};
+    GetWindowRect(child, &frame);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
+    edges.push_back({frame.left, frame.top, frame.right, frame.bottom});
+    for (LONG& edge : edges.back()) edge = (edge * halves + 1) / 2;
   }
-  return frames;
+  return edges;
 }
 
 // One window a process: its class is registered once.
 TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   using namespace main_window;
   const std::wstring section = L"Software\\QV_UTT\\window_tests";
-  for (const auto& [key, text] : {std::pair{L"MAIN_Opacity", L"90"}, {L"MAIN_Left", L"1507"}})
-    RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), key, REG_SZ, text,
-                    static_cast<DWORD>(sizeof(wchar_t) * (wcslen(text) + 1)));
+  RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Opacity", REG_SZ, L"90", 6);
+  RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Left", REG_SZ, L"1507", 10);
   dpi_of_first_move = 144;
   const HHOOK hook =
       SetWindowsHookExW(WH_CALLWNDPROC, change_dpi_in_first_move, nullptr, GetCurrentThreadId());
@@ -66,11 +69,8 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   // Moved to its place onto a monitor of 150%, it comes out sized and laid
   // out for it: 3480 x 810 twips of client area, each control where its
   // twips put it there, half as large again as at 96 dpi.
-  RECT client{};
-  GetClientRect(window, &client);
-  EXPECT_EQ(dpi_of_first_move, 0);
-  EXPECT_TRUE(client.right == 348 && client.bottom == 81) << client.right << " x " << client.bottom;
-  const std::vector<RECT> at_150 = controls_of(window);
+  EXPECT_EQ(e2e::placement_of(window), (e2e::Placement{100, 67, 348, 81}));
+  const std::vector<e2e::Placement> at_150 = controls_of(window);
 
   // Each DPI has icons of its own size: new ones at 96 dpi, the first back at 144.
   const auto icons = [&] {
@@ -88,14 +88,7 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   const auto at_96 = change_dpi(96);
   ASSERT_TRUE(at_96.first != 0 && at_96.first != at_144.first && at_96.second != 0 &&
               at_96.second != at_144.second && at_144.first != 0 && at_144.second != 0);
-  const std::vector<RECT> at_100 = controls_of(window);
-  ASSERT_EQ(at_100.size(), at_150.size());
-  for (std::size_t i = 0; i < at_100.size(); ++i) {
-    const auto [left, top, right, bottom] = at_100[i];
-    const RECT half_as_large_again{(left * 3 + 1) / 2, (top * 3 + 1) / 2, (right * 3 + 1) / 2,
-                                   (bottom * 3 + 1) / 2};
-    EXPECT_TRUE(EqualRect(&at_150[i], &half_as_large_again)) << "control " << i;
-  }
+  EXPECT_EQ(controls_of(window, 3), at_150);
 
   // The column heads repaint in a new button face at once, and back.
   const auto head_colour = [&] {
@@ -114,14 +107,14 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   }
   EXPECT_EQ(change_dpi(144), at_144);
 
-  // Asked before the system suggests a rectangle for 144 dpi, it names the
-  // outer size whose client area is its own at that scale: 348 x 81.
-  SIZE suggested{};
-  SendMessageW(window, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&suggested));
+  // Asked from inside its first move, before the system suggested a rectangle
+  // for 144 dpi, it named the outer size whose client area is its own at that
+  // scale: 348 x 81.
   RECT frame{0, 0, 348, 81};
   AdjustWindowRectExForDpi(&frame, GetWindowLongW(window, GWL_STYLE), FALSE,
                            GetWindowLongW(window, GWL_EXSTYLE), 144);
-  EXPECT_TRUE(suggested.cx == frame.right - frame.left && suggested.cy == frame.bottom - frame.top);
+  EXPECT_TRUE(scaled_size.cx == frame.right - frame.left &&
+              scaled_size.cy == frame.bottom - frame.top);
 
   // "Start with Windows" is checked, each time the menu opens, only while
   // the Run value names this file and Task Manager has not disabled it.
