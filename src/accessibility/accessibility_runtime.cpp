@@ -20,6 +20,7 @@ bool load(AccessibilityRuntime& runtime) {
   if (oleacc == nullptr || oleaut32 == nullptr || ole32 == nullptr ||
       !find(oleacc, "LresultFromObject", runtime.lresult_from_object) ||
       !find(oleacc, "CreateStdAccessibleObject", runtime.create_standard_object) ||
+      !find(oleacc, "AccessibleObjectFromWindow", runtime.object_from_window) ||
       !find(oleaut32, "SysAllocString", runtime.allocate_string) ||
       !find(ole32, "CoInitializeEx", start_com)) {
     return false;

@@ -13,6 +13,7 @@ namespace qvutt {
 struct AccessibilityRuntime {
   decltype(&LresultFromObject) lresult_from_object;
   decltype(&CreateStdAccessibleObject) create_standard_object;
+  decltype(&AccessibleObjectFromWindow) object_from_window;
   decltype(&SysAllocString) allocate_string;
 };
 

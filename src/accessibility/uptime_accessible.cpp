@@ -34,72 +34,6 @@ constexpr wchar_t kPressAction[] = L"Press";
 
 }  // namespace
 
-UptimeAccessible::~UptimeAccessible() {
-  if (standard_ != nullptr) standard_->Release();
-}
-
-LRESULT UptimeAccessible::answer(HWND window, WPARAM wparam) {
-  if (standard_ == nullptr) {
-    runtime_ = accessibility_runtime();
-    void* standard = nullptr;
-    if (runtime_ == nullptr || FAILED(runtime_->create_standard_object(
-                                   window, OBJID_CLIENT, __uuidof(IAccessible), &standard))) {
-      return 0;
-    }
-    standard_ = static_cast<IAccessible*>(standard);
-    window_ = window;
-  }
-  return runtime_->lresult_from_object(__uuidof(IAccessible), wparam,
-                                       static_cast<IAccessible*>(this));
-}
-
-void UptimeAccessible::disconnect() {
-  window_ = nullptr;
-}
-
-STDMETHODIMP UptimeAccessible::QueryInterface(REFIID interface_id, void** object) {
-  if (object == nullptr) return E_POINTER;
-  if (interface_id == __uuidof(IUnknown) || interface_id == __uuidof(IDispatch) ||
-      interface_id == __uuidof(IAccessible)) {
-    *object = static_cast<IAccessible*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) UptimeAccessible::AddRef() {
-  return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
-
-STDMETHODIMP_(ULONG) UptimeAccessible::Release() {
-  return static_cast<ULONG>(InterlockedDecrement(&references_));
-}
-
-STDMETHODIMP UptimeAccessible::GetTypeInfoCount(UINT* count) {
-  *count = 0;
-  return S_OK;
-}
-
-STDMETHODIMP UptimeAccessible::GetTypeInfo(UINT, LCID, ITypeInfo**) {
-  return E_NOTIMPL;
-}
-
-STDMETHODIMP UptimeAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-  return E_NOTIMPL;
-}
-
-STDMETHODIMP UptimeAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                      UINT*) {
-  return E_NOTIMPL;
-}
-
-STDMETHODIMP UptimeAccessible::get_accParent(IDispatch** parent) {
-  if (window_ == nullptr) return CO_E_OBJNOTCONNECTED;
-  return standard_->get_accParent(parent);
-}
-
 STDMETHODIMP UptimeAccessible::get_accChildCount(long* count) {
   *count = kPartCount;
   return window_ == nullptr ? CO_E_OBJNOTCONNECTED : S_OK;
@@ -110,9 +44,10 @@ STDMETHODIMP UptimeAccessible::get_accChild(VARIANT child, IDispatch** object) {
   if (window_ == nullptr) return CO_E_OBJNOTCONNECTED;
   if (is_display(child)) return S_FALSE;  // parts of this object, not objects of their own
   if (part_of(child) != kLogo) return E_INVALIDARG;
-  // The logo is a control that takes the focus: its own object, named by its text.
-  return runtime_->create_standard_object(control_of(child), OBJID_CLIENT, __uuidof(IDispatch),
-                                          reinterpret_cast<void**>(object));
+  // The logo is a control that takes the focus: the object its own window
+  // answers with, the one a screen reader meets there too.
+  return runtime_->object_from_window(control_of(child), OBJID_CLIENT, __uuidof(IDispatch),
+                                      reinterpret_cast<void**>(object));
 }
 
 STDMETHODIMP UptimeAccessible::get_accName(VARIANT child, BSTR* name) {
@@ -156,24 +91,9 @@ STDMETHODIMP UptimeAccessible::get_accHelp(VARIANT child, BSTR* help) {
   return is_self(child) ? standard_->get_accHelp(child, help) : nothing(help);
 }
 
-STDMETHODIMP UptimeAccessible::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {
-  if (window_ == nullptr) return CO_E_OBJNOTCONNECTED;
-  return standard_->get_accHelpTopic(file, child, topic);
-}
-
 STDMETHODIMP UptimeAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
   if (window_ == nullptr) return CO_E_OBJNOTCONNECTED;
   return is_self(child) ? standard_->get_accKeyboardShortcut(child, shortcut) : nothing(shortcut);
-}
-
-STDMETHODIMP UptimeAccessible::get_accFocus(VARIANT* focus) {
-  if (window_ == nullptr) return CO_E_OBJNOTCONNECTED;
-  return standard_->get_accFocus(focus);
-}
-
-STDMETHODIMP UptimeAccessible::get_accSelection(VARIANT* selection) {
-  if (window_ == nullptr) return CO_E_OBJNOTCONNECTED;
-  return standard_->get_accSelection(selection);
 }
 
 STDMETHODIMP UptimeAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
@@ -234,14 +154,6 @@ STDMETHODIMP UptimeAccessible::accDoDefaultAction(VARIANT child) {
   PostMessageW(window_, WM_COMMAND, MAKEWPARAM(kLogoPicture, STN_DBLCLK),
                reinterpret_cast<LPARAM>(control_of(child)));
   return S_OK;
-}
-
-STDMETHODIMP UptimeAccessible::put_accName(VARIANT, BSTR) {
-  return E_NOTIMPL;
-}
-
-STDMETHODIMP UptimeAccessible::put_accValue(VARIANT, BSTR) {
-  return E_NOTIMPL;
 }
 
 HWND UptimeAccessible::control_of(const VARIANT& child) const {

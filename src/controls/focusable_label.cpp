@@ -54,6 +54,13 @@ LRESULT CALLBACK label_procedure(HWND label, UINT message, WPARAM wparam, LPARAM
       draw_focus_cue(label, keys_seen != 0);
       return painted;
     }
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lparam) != OBJID_CLIENT) break;
+      if (const LRESULT answer = SendMessageW(GetParent(label), kLabelObjectRequest, wparam,
+                                              reinterpret_cast<LPARAM>(label))) {
+        return answer;
+      }
+      break;
     case kKeysSeen:
       SetWindowSubclass(label, label_procedure, 0, 1);
       InvalidateRect(label, nullptr, TRUE);

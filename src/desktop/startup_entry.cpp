@@ -15,9 +15,10 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 constexpr wchar_t kApprovedKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
-// The record's first byte: 2 enabled, 3 disabled; the rest a time stamp.
-constexpr BYTE kEnabled = 2;
-constexpr BYTE kDisabled = 3;
+// The record's first byte holds the user's choice in its low bit, set while
+// disabled (Windows writes 02 or 06 for on, 03 or 07 for off); the rest is
+// the time it was disabled.
+constexpr BYTE kDisabledBit = 1;
 constexpr DWORD kRecordBytes = 12;
 
 // The Run value's command names this file. A value of another type, or too
@@ -61,7 +62,7 @@ void delete_value(const wchar_t* subkey, const wchar_t* name) {
 
 bool starts_with_windows() {
   const ProgramFile program;
-  return run_value_names(program) && recorded_choice(program) != kDisabled;
+  return run_value_names(program) && (recorded_choice(program) & kDisabledBit) == 0;
 }
 
 void start_with_windows() {
@@ -79,9 +80,11 @@ void start_with_windows() {
                      static_cast<DWORD>((length + 3) * sizeof(wchar_t))) != ERROR_SUCCESS) {
     return;
   }
-  if (recorded_choice(program) != kDisabled) return;
+  const BYTE choice = recorded_choice(program);
+  if ((choice & kDisabledBit) == 0) return;
+  // Only the choice changes: the other bits of the first byte stay as Windows wrote them.
   const RegistryKey approved = create_user_key(kApprovedKey);
-  const BYTE enabled[kRecordBytes] = {kEnabled};
+  const BYTE enabled[kRecordBytes] = {static_cast<BYTE>(choice & ~kDisabledBit)};
   if (approved) {
     RegSetValueExW(approved.get(), program.name, 0, REG_BINARY, enabled, kRecordBytes);
   }

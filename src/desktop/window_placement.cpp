@@ -33,15 +33,17 @@ void place_frame(HWND window, int left, int top, const SIZE& outer, const SIZE& 
 
 }  // namespace
 
-WindowPlacement place_window(HWND window, const WindowRect& rect, const TwipSize& design_frame,
-                             const TwipScale& size_scale) {
+WindowPlacement placement_of(const WindowRect& rect, const TwipSize& design_frame) {
   const TwipScale position_scale = screen_scale();
-  const int left = position_scale.pixels(rect.left);
-  const int top = position_scale.pixels(rect.top);
-  const WindowPlacement placed{
-      {rect.left, left}, {rect.top, top}, client_twips({rect.width, rect.height}, design_frame)};
+  return {{rect.left, position_scale.pixels(rect.left)},
+          {rect.top, position_scale.pixels(rect.top)},
+          client_twips({rect.width, rect.height}, design_frame)};
+}
+
+void move_to_placement(HWND window, WindowPlacement placed, TwipScale size_scale) {
   const SIZE outer = outer_size_at(window, placed, size_scale.dots_per_inch());
-  PixelRect frame{left, top, left + outer.cx, top + outer.cy};
+  PixelRect frame{placed.left.pixels, placed.top.pixels, placed.left.pixels + outer.cx,
+                  placed.top.pixels + outer.cy};
   RECT screen_frame{frame.left, frame.top, frame.right, frame.bottom};
   if (MonitorFromRect(&screen_frame, MONITOR_DEFAULTTONULL) == nullptr) {
     MONITORINFO monitor{};
@@ -50,9 +52,16 @@ WindowPlacement place_window(HWND window, const WindowRect& rect, const TwipSize
     const RECT& area = monitor.rcWork;
     frame = moved_inside(frame, {area.left, area.top, area.right, area.bottom});
   }
-  place_frame(window, frame.left, frame.top, outer, client_pixels(placed, size_scale));
   // A rescued window stands elsewhere than placed, so it saves where it stands.
-  return placed;
+  SetWindowPos(window, nullptr, frame.left, frame.top, outer.cx, outer.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void size_for_client(HWND window, const WindowPlacement& placed, const TwipScale& size_scale) {
+  const RECT frame = frame_of(window);
+  place_frame(window, frame.left, frame.top,
+              outer_size_at(window, placed, size_scale.dots_per_inch()),
+              client_pixels(placed, size_scale));
 }
 
 WindowPlacement take_suggested_rect(HWND window, const WindowPlacement& placed,

@@ -19,13 +19,20 @@ struct WindowPlacement {
   TwipSize client;
 };
 
-// Moves a window to a rectangle in twips and sizes it so that its client area
-// is the stored size less design_frame, whatever frame the system draws: the
-// position at the screen's scale, the size at the window's own. A window that
-// would stand wholly off every monitor goes to the nearest one instead, so it
-// can be seen.
-WindowPlacement place_window(HWND window, const WindowRect& rect, const TwipSize& design_frame,
-                             const TwipScale& size_scale);
+// Where a rectangle in twips puts the window's left and top edges, at the
+// screen's scale, and the client area its size means: the stored size less
+// design_frame, whatever frame the system draws. Nothing moves yet.
+WindowPlacement placement_of(const WindowRect& rect, const TwipSize& design_frame);
+
+// Moves the window to its placed left and top, sized at size_scale; one that
+// would stand wholly off every monitor goes to the nearest one instead, so
+// it can be seen. Onto a monitor of another scale, the system may change the
+// window's DPI from inside this move (WM_GETDPISCALEDSIZE, WM_DPICHANGED).
+void move_to_placement(HWND window, WindowPlacement placed, TwipScale size_scale);
+
+// Sizes the window where it stands so that its client area is the placed
+// one at size_scale.
+void size_for_client(HWND window, const WindowPlacement& placed, const TwipScale& size_scale);
 
 // Takes the left and top of the rectangle the system suggests for the new
 // DPI, and the client area the stored size means there. The system moving it

@@ -82,6 +82,8 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
         on_creator_double_click();
       }
       return 0;
+    case kLabelObjectRequest:
+      return on_creator_object_request(reinterpret_cast<HWND>(lparam), wparam);
     default:
       return default_handling(message, wparam, lparam);
   }
@@ -110,6 +112,10 @@ void AboutWindow::on_creator_double_click() {
   SetDlgItemTextW(hwnd_, kCreatorLabel, kContactAddress);
 }
 
+LRESULT AboutWindow::on_creator_object_request(HWND creator, WPARAM wparam) {
+  return creator_object_.answer(creator, wparam);
+}
+
 void AboutWindow::on_move_finished() {
   // Kept at once, as a close keeps it: a crash would otherwise lose the move.
   RegistryStore store;
@@ -121,6 +127,8 @@ void AboutWindow::on_close() {
   // The owner must take input again before this window goes, or the system
   // would hand the activation to some other program's window.
   EnableWindow(owner_, TRUE);
+  // The next showing makes a creator line of its own.
+  creator_object_.disconnect();
   DestroyWindow(hwnd_);
 }
 

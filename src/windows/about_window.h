@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "accessibility/label_button_accessible.h"
 #include "controls/controls.h"
 #include "windows/window_base.h"
 #include "windows/window_face.h"
@@ -31,6 +32,7 @@ class AboutWindow : public WindowBase<AboutWindow> {
   void on_check_box_click();
   void on_ok_click();
   void on_creator_double_click();
+  LRESULT on_creator_object_request(HWND creator, WPARAM wparam);
   void on_move_finished();
   void on_close();
   void on_session_end();
@@ -50,6 +52,7 @@ class AboutWindow : public WindowBase<AboutWindow> {
   HINSTANCE instance_;
   HWND owner_ = nullptr;
   WindowFace face_;
+  LabelButtonAccessible creator_object_;
 };
 
 }  // namespace qvutt

@@ -117,8 +117,11 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       if (static_cast<LONG>(lparam) != OBJID_CLIENT)
         return default_handling(message, wparam, lparam);
       return on_accessible_object_request(wparam);
+    case kLabelObjectRequest:
+      return on_logo_object_request(reinterpret_cast<HWND>(lparam), wparam);
     case WM_DESTROY:
       accessible_.disconnect();
+      logo_object_.disconnect();
       PostQuitMessage(0);
       return 0;
     default:
@@ -250,6 +253,10 @@ void MainWindow::on_activation_focus() {
 LRESULT MainWindow::on_accessible_object_request(WPARAM wparam) {
   const LRESULT answer = accessible_.answer(hwnd_, wparam);
   return answer != 0 ? answer : default_handling(WM_GETOBJECT, wparam, OBJID_CLIENT);
+}
+
+LRESULT MainWindow::on_logo_object_request(HWND logo, WPARAM wparam) {
+  return logo_object_.answer(logo, wparam);
 }
 
 void MainWindow::on_system_colours_changed() {

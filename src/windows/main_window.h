@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "accessibility/label_button_accessible.h"
 #include "accessibility/uptime_accessible.h"
 #include "clock/uptime_counter.h"
 #include "controls/controls.h"
@@ -47,6 +48,7 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_check_box_click();
   void on_activation_focus();
   LRESULT on_accessible_object_request(WPARAM wparam);
+  LRESULT on_logo_object_request(HWND logo, WPARAM wparam);
   void on_system_colours_changed();
   void on_close();
   void on_session_end();
@@ -80,6 +82,7 @@ class MainWindow : public WindowBase<MainWindow> {
   std::optional<AboutWindow> about_;            // made on first use
   std::optional<SeeThrough> see_through_;       // made at load, for the window
   UptimeAccessible accessible_;
+  LabelButtonAccessible logo_object_;
 };
 
 }  // namespace qvutt

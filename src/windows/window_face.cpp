@@ -40,7 +40,12 @@ WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   lay_out();
   RegistryStore store;
   const WindowSettings settings = load_window_settings(store, keys);
-  placed_ = place_window(window, settings.rect, design_frame_, scale_);
+  // Placed before the move, which may take the window to a monitor of another
+  // scale: a DPI change from inside it (change_dpi) then finds the client
+  // area it must keep. The size comes after, at the scale then in force.
+  placed_ = placement_of(settings.rect, design_frame_);
+  move_to_placement(window, placed_, scale_);
+  size_for_client(window, placed_, scale_);
   return settings;
 }
 

@@ -42,7 +42,7 @@ TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
   // Disabled in Task Manager, it shows unchecked: choosing it undoes that.
   disable_as_task_manager_does(kTestProgram);
   choose_in_system_menu(main, {'W'});
-  EXPECT_EQ(entries_of(kTestProgram), quoted_path + L" | (binary 2)");
+  EXPECT_EQ(entries_of(kTestProgram), quoted_path + L" | (binary 6)");
 
   // Checked, choosing it removes both.
   choose_in_system_menu(main, {'W'});
@@ -53,7 +53,7 @@ TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
   RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kTestProgram, REG_SZ, old_copy, sizeof old_copy);
   choose_in_system_menu(main, {'W'});
   EXPECT_EQ(entries_of(kTestProgram), quoted_path + L" | (none)");
-  EXPECT_EQ(entries_of(kTestOtherTool), std::wstring(other_tool) + L" | (binary 3)");
+  EXPECT_EQ(entries_of(kTestOtherTool), std::wstring(other_tool) + L" | (binary 7)");
 
   // Dragged by its caption, then ended by force: the move is kept.
   drag_by_caption(main, 80, 40);

@@ -2,6 +2,7 @@
 // prepared settings, with a window of another program about.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 
@@ -23,6 +24,11 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
   const DWORD started = GetTickCount();
   const HWND main = program.main_window();
   bring_to_front(main);
+  // For the log: which of the manifest's DPI awareness choices the system
+  // granted (2 is per monitor; v2 is the first choice).
+  const DPI_AWARENESS_CONTEXT awareness = GetWindowDpiAwarenessContext(main);
+  std::printf("DPI awareness %d, v2 %d\n", GetAwarenessFromDpiAwarenessContext(awareness),
+              AreDpiAwarenessContextsEqual(awareness, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2));
   EXPECT_EQ(text_of(main, kUptimeLabel), L"00:00:00");
   // 1000, 1000 twips; 3570 x 1140 less the 90 x 330 of the designed frame.
   EXPECT_EQ(placement_of(main), (Placement{67, 67, 232, 54}));

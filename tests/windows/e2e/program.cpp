@@ -16,13 +16,18 @@ namespace qvutt::e2e {
 static const bool is_wine =
     GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 
-Program::Program(const std::wstring& name) : section_(L"Software\\QV_UTT\\" + name) {
+Program::Program(const std::wstring& name, bool beside_decoy)
+    : section_(L"Software\\QV_UTT\\" + name) {
   // The program beside the tests, or another build's: QVUTT_PROGRAM_FOLDER, ending in "\\".
   wchar_t path[MAX_PATH] = {};
   if (!GetEnvironmentVariableW(L"QVUTT_PROGRAM_FOLDER", path, MAX_PATH))
     GetModuleFileNameW(nullptr, path, MAX_PATH);
   const std::wstring folder(path, std::wcsrchr(path, L'\\') + 1);
-  executable_ = folder + name + L".exe";
+  executable_ = folder + (beside_decoy ? L"decoy\\" : L"") + name + L".exe";
+  // The decoy's folder, made for every copy: it costs a file, and a copy
+  // there alone ever meets the decoy.
+  CreateDirectoryW((folder + L"decoy").c_str(), nullptr);
+  CopyFileW((folder + L"decoy_oleacc.dll").c_str(), (folder + L"decoy\\oleacc.dll").c_str(), FALSE);
   CopyFileW((folder + L"QV-UTT-V1.exe").c_str(), executable_.c_str(), FALSE);
   forget_settings();
 }
@@ -192,7 +197,7 @@ OtherProgramWindow::~OtherProgramWindow() {
 }
 
 void disable_as_task_manager_does(const wchar_t* name) {
-  BYTE record[12] = {3, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
+  BYTE record[12] = {7, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
   RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, name, REG_BINARY, record, sizeof record);
 }
 

@@ -25,6 +25,10 @@ using Settings = std::map<std::wstring, std::wstring>;
 inline constexpr wchar_t kTestProgram[] = L"QVUTT-TEST";
 inline constexpr wchar_t kTestOtherTool[] = L"QVUTT-TEST-OtherTool";
 
+// The mark a decoy oleacc.dll leaves once loaded: a named event, for as long
+// as the process that loaded it runs.
+inline constexpr wchar_t kDecoyLoaded[] = L"QVUTT-TEST-decoy-loaded";
+
 // Where Windows keeps what starts at sign-in, and Task Manager its record of each.
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr wchar_t kApprovedKey[] =
@@ -34,7 +38,7 @@ inline constexpr wchar_t kApprovedKey[] =
 // whose first byte is N, "?" for a value of another type.
 Settings values_in(const std::wstring& key);
 
-// What Task Manager writes when the user disables an entry: 3, then the time.
+// What Task Manager writes when the user disables an entry: 7 (or 3), then the time.
 void disable_as_task_manager_does(const wchar_t* name);
 
 class Program {
@@ -42,8 +46,11 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
   // A copy of the program under that name: of the one beside the tests,
-  // unless QVUTT_PROGRAM_FOLDER names another build's.
-  explicit Program(const std::wstring& name = kTestProgram);
+  // unless QVUTT_PROGRAM_FOLDER names another build's. Beside a decoy, the
+  // copy stands in a folder of its own with a decoy oleacc.dll, as a
+  // download's folder may hold one: Windows looks in the program's folder
+  // first, and Wine, told so for the tests (scripts/wine-run.sh), prefers it.
+  explicit Program(const std::wstring& name = kTestProgram, bool beside_decoy = false);
   ~Program();
 
   // The settings section, in the registry, as values_in() reads it;

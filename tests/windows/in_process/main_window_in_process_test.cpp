@@ -1,11 +1,14 @@
 // The main window made in this process, for what another process cannot see
-// under Wine: a change of the system's colours (a program running apart gets
-// WM_SYSCOLORCHANGE after another's SetSysColors, but goes on reading the old
-// colours), the window's icons (WM_GETICON from another process answers 0),
-// and the marks of its system menu (which another process cannot read).
+// under Wine: a DPI change from inside the window's first move, as Windows
+// sends it onto a monitor of another scale, a change of the system's colours
+// (a program running apart gets WM_SYSCOLORCHANGE after another's
+// SetSysColors, but goes on reading the old colours), the window's icons
+// (WM_GETICON from another process answers 0), and the marks of its system
+// menu (which another process cannot read).
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
 #include "controls/control_ids.h"
 #include "e2e/program.h"
@@ -14,14 +17,78 @@
 namespace qvutt {
 namespace {
 
+// In per-monitor v2, a SetWindowPos onto a monitor of another scale asks the
+// window for its size there and tells it of the change before it returns: so
+// this hook, on the window's own thread, once the main window's first move has
+// moved it. The rectangle suggested is the one Windows makes of the answer.
+int dpi_of_first_move = 0;
+SIZE scaled_size{};
+LRESULT CALLBACK change_dpi_in_first_move(int code, WPARAM wparam, LPARAM lparam) {
+  const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lparam);
+  const auto* moved = reinterpret_cast<const WINDOWPOS*>(sent.lParam);
+  if (code == HC_ACTION && sent.message == WM_WINDOWPOSCHANGED && dpi_of_first_move != 0 &&
+      GetParent(sent.hwnd) == nullptr && !(moved->flags & SWP_NOMOVE)) {
+    const int dots_per_inch = std::exchange(dpi_of_first_move, 0);
+    SendMessageW(sent.hwnd, WM_GETDPISCALEDSIZE, dots_per_inch,
+                 reinterpret_cast<LPARAM>(&scaled_size));
+    RECT suggested{moved->x, moved->y, moved->x + scaled_size.cx, moved->y + scaled_size.cy};
+    SendMessageW(sent.hwnd, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
+                 reinterpret_cast<LPARAM>(&suggested));
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+// Each control's edges in the window's client area, in the table's order,
+// times halves / 2 (rounded, as the pixels for twips are).
+std::vector<e2e::Placement> controls_of(HWND window, LONG halves = 2) {
+  std::vector<e2e::Placement> edges;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT frame{};
+    GetWindowRect(child, &frame);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
+    edges.push_back({frame.left, frame.top, frame.right, frame.bottom});
+    for (LONG& edge : edges.back()) edge = (edge * halves + 1) / 2;
+  }
+  return edges;
+}
+
 // One window a process: its class is registered once.
-TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
+TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   using namespace main_window;
   const std::wstring section = L"Software\\QV_UTT\\window_tests";
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Opacity", REG_SZ, L"90", 6);
+  RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Left", REG_SZ, L"1507", 10);
+  dpi_of_first_move = 144;
+  const HHOOK hook =
+      SetWindowsHookExW(WH_CALLWNDPROC, change_dpi_in_first_move, nullptr, GetCurrentThreadId());
   MainWindow main;
   ASSERT_TRUE(main.create(GetModuleHandleW(nullptr)));
+  UnhookWindowsHookEx(hook);
   const HWND window = main.hwnd();
+
+  // Moved to its place onto a monitor of 150%, it comes out sized and laid
+  // out for it: 3480 x 810 twips of client area, each control where its
+  // twips put it there, half as large again as at 96 dpi.
+  EXPECT_EQ(e2e::placement_of(window), (e2e::Placement{100, 67, 348, 81}));
+  const std::vector<e2e::Placement> at_150 = controls_of(window);
+
+  // Each DPI has icons of its own size: new ones at 96 dpi, the first back at 144.
+  const auto icons = [&] {
+    return std::pair{SendMessageW(window, WM_GETICON, ICON_SMALL, 0),
+                     SendMessageW(window, WM_GETICON, ICON_BIG, 0)};
+  };
+  const auto change_dpi = [&](int dots_per_inch) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
+                 reinterpret_cast<LPARAM>(&frame));
+    return icons();
+  };
+  const auto at_144 = icons();
+  const auto at_96 = change_dpi(96);
+  ASSERT_TRUE(at_96.first != 0 && at_96.first != at_144.first && at_96.second != 0 &&
+              at_96.second != at_144.second && at_144.first != 0 && at_144.second != 0);
+  EXPECT_EQ(controls_of(window, 3), at_150);
 
   // The column heads repaint in a new button face at once, and back.
   const auto head_colour = [&] {
@@ -38,34 +105,16 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
     SetSysColors(1, &button_face, &colour);
     EXPECT_EQ(head_colour(), colour);
   }
+  EXPECT_EQ(change_dpi(144), at_144);
 
-  // Each DPI has icons of its own size: new ones at 144 dpi, the first back at 96.
-  const auto icons = [&] {
-    return std::pair{SendMessageW(window, WM_GETICON, ICON_SMALL, 0),
-                     SendMessageW(window, WM_GETICON, ICON_BIG, 0)};
-  };
-  const auto change_dpi = [&](int dots_per_inch) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
-                 reinterpret_cast<LPARAM>(&frame));
-    return icons();
-  };
-  const auto at_96 = icons();
-  ASSERT_TRUE(at_96.first != 0 && at_96.second != 0);
-  const auto at_144 = change_dpi(144);
-  EXPECT_TRUE(at_144.first != 0 && at_144.first != at_96.first && at_144.second != 0 &&
-              at_144.second != at_96.second);
-  EXPECT_EQ(change_dpi(96), at_96);
-
-  // Asked before the system suggests a rectangle for 144 dpi, it names the
-  // outer size whose client area is its own at that scale: 348 x 81.
-  SIZE suggested{};
-  SendMessageW(window, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&suggested));
+  // Asked from inside its first move, before the system suggested a rectangle
+  // for 144 dpi, it named the outer size whose client area is its own at that
+  // scale: 348 x 81.
   RECT frame{0, 0, 348, 81};
   AdjustWindowRectExForDpi(&frame, GetWindowLongW(window, GWL_STYLE), FALSE,
                            GetWindowLongW(window, GWL_EXSTYLE), 144);
-  EXPECT_TRUE(suggested.cx == frame.right - frame.left && suggested.cy == frame.bottom - frame.top);
+  EXPECT_TRUE(scaled_size.cx == frame.right - frame.left &&
+              scaled_size.cy == frame.bottom - frame.top);
 
   // "Start with Windows" is checked, each time the menu opens, only while
   // the Run value names this file and Task Manager has not disabled it.
@@ -90,7 +139,9 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
   SendMessageW(window, WM_COMMAND, kOpacity80Command, 0);  // as Wine sends a submenu's choice
   EXPECT_TRUE(checked_on_opening(kOpacity80Command) && !checked_on_opening(kOpacity100Command));
 
-  DestroyWindow(window);
+  // Nobody moved it: it saves exactly the twips it loaded.
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(e2e::values_in(section)[L"MAIN_Left"], L"1507");
   RegDeleteTreeW(HKEY_CURRENT_USER, section.c_str());
 }
 
