@@ -4,6 +4,7 @@
 #include <windows.h>
 // after windows.h, which they need
 #include <oleacc.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,13 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   ASSERT_EQ(program.about_window(false), nullptr);
   EXPECT_EQ(program.stored()[L"AlwaysOnTop_TICKBOX"], L"0");
 
+  // The focus gone to another program, the notification icon chosen by the
+  // keyboard brings the window back, and Enter opens About again.
+  const OtherProgramWindow other;
+  icon_event(main, NIN_KEYSELECT);
+  EXPECT_TRUE(eventually([&] { return focus_in(main) == logo && GetForegroundWindow() == main; }));
+  type(VK_RETURN);
+  EXPECT_NE(program.about_window(), nullptr);
   program.close();
   CoUninitialize();
 }

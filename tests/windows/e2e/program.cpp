@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <iterator>
+#include <mutex>
 #include <vector>
 
 #include "controls/control_ids.h"
@@ -203,10 +205,29 @@ HWND focus_in(HWND window) {
   return info.hwndFocus;
 }
 
+std::mutex shell_calls_guard;
+std::vector<ShellCall> shell_calls_made;
+
+std::vector<ShellCall> shell_calls() {
+  const std::lock_guard<std::mutex> lock(shell_calls_guard);
+  return shell_calls_made;
+}
+
+LRESULT CALLBACK answer_as_shell(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_COPYDATA) return DefWindowProcW(window, message, wparam, lparam);
+  const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+  ShellCall call{
+      static_cast<DWORD>(data.dwData), {}, {static_cast<char*>(data.lpData), data.cbData}};
+  std::memcpy(call.fields, data.lpData, std::min<DWORD>(sizeof call.fields, data.cbData));
+  const std::lock_guard<std::mutex> lock(shell_calls_guard);
+  shell_calls_made.push_back(call);
+  return TRUE;
+}
+
 DWORD WINAPI OtherProgramWindow::run(void* self) {
   auto& it = *static_cast<OtherProgramWindow*>(self);
-  const WNDCLASSW window_class{0,       DefWindowProcW, 0,       0,       nullptr,
-                               nullptr, nullptr,        nullptr, nullptr, it.window_class_};
+  const WNDCLASSW window_class{0,       answer_as_shell, 0,       0,       nullptr,
+                               nullptr, nullptr,         nullptr, nullptr, it.window_class_};
   RegisterClassW(&window_class);  // once a class: later calls fail, harmlessly
   it.window = CreateWindowExW(WS_EX_TOPMOST, it.window_class_, L"Other program",
                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300, 300, 120, nullptr,
@@ -226,6 +247,11 @@ DWORD WINAPI OtherProgramWindow::run(void* self) {
 
 void double_click(HWND window, int id) {
   PostMessageW(GetDlgItem(window, id), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+}
+
+void icon_event(HWND main, WORD event) {
+  PostMessageW(main, main_window::kNotificationIconMessage, MAKEWPARAM(900, 740),
+               MAKELPARAM(event, main_window::kNotificationIconId));
 }
 
 void type(WORD key, std::initializer_list<WORD> held) {
