@@ -367,9 +367,8 @@ void MainWindow::come_to_front() {
     called_back_ = true;
     set_aside(false);
   }
-  const bool about_open = about_ && about_->hwnd() != nullptr;
-  SetForegroundWindow(about_open ? about_->hwnd() : hwnd_);
-  if (!about_open) SetFocus(GetDlgItem(hwnd_, kLogoPicture));
+  // Activated, the main window puts the focus on the logo.
+  SetForegroundWindow(about_ && about_->hwnd() != nullptr ? about_->hwnd() : hwnd_);
 }
 
 bool MainWindow::run_menu_command(unsigned command) {

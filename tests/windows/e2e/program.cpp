@@ -7,6 +7,7 @@
 #include <cwchar>
 #include <iterator>
 #include <mutex>
+#include <set>
 #include <vector>
 
 #include "controls/control_ids.h"
@@ -268,28 +269,36 @@ void type(WORD key, std::initializer_list<WORD> held) {
   pump_messages_for(200);
 }
 
+bool menu_shows() {
+  return eventually([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; });
+}
+
+std::size_t texts_shown(HWND window, int id, DWORD milliseconds) {
+  std::set<std::wstring> shown;  // "" for a text not given in time
+  for (const DWORD began = GetTickCount(); GetTickCount() - began < milliseconds;
+       pump_messages_for(50))
+    shown.insert(text_of(window, id, 300));
+  return shown.count(L"") == 0 ? shown.size() : 0;
+}
+
 void choose_in_system_menu(HWND window, std::initializer_list<WORD> keys) {
   // Just after a start the window may not take the foreground at once: again, then.
-  const auto menu_shows = [] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; };
-  for (int tries = 0; tries < 3 && !menu_shows(); ++tries) {
+  for (int tries = 0; tries < 3 && !IsWindowVisible(FindWindowW(L"#32768", nullptr)); ++tries) {
     bring_to_front(window);
     type(VK_SPACE, {VK_MENU});
-    eventually(menu_shows, 2000);
+    menu_shows();
   }
   for (const WORD key : keys) {
-    eventually(menu_shows);
+    menu_shows();
     type(key);
   }
 }
 
 void mouse(int x, int y, DWORD button) {
   INPUT input{INPUT_MOUSE, {}};
-  input.mi = {MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
-              MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1),
-              0,
-              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button,
-              0,
-              0};
+  input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
   SendInput(1, &input, sizeof input);
   pump_messages_for(50);
 }
@@ -299,8 +308,7 @@ void drag_by_caption(HWND window, int dx, int dy) {
   GetWindowRect(window, &frame);
   POINT client{0, 0};
   ClientToScreen(window, &client);
-  const int x = frame.left + 40;
-  const int y = (frame.top + client.y) / 2;
+  const int x = frame.left + 40, y = (frame.top + client.y) / 2;
   mouse(x, y, 0);
   mouse(x, y, MOUSEEVENTF_LEFTDOWN);
   for (int step = 1; step <= 4; ++step) mouse(x + dx * step / 4, y + dy * step / 4, 0);

@@ -127,6 +127,10 @@ class OtherProgramWindow {
 };
 
 // Small things tests do and say of windows.
+bool menu_shows();  // within a few seconds
+// How many texts the control showed over that time, each read within 300 ms;
+// 0 if one was not given in time.
+std::size_t texts_shown(HWND window, int id, DWORD milliseconds);
 void double_click(HWND window, int id);
 // The notification icon's event (NIN_SELECT, WM_CONTEXTMENU...) as the shell
 // posts it under version 4: the anchor in wParam, the event and the id in lParam.

@@ -91,21 +91,21 @@ TEST(InProcess, TheWindowFollowsSystemColoursAndEachDpiAndMarksItsMenuChoices) {
   SendMessageW(window, WM_COMMAND, kOpacity80Command, 0);  // as Wine sends a submenu's choice
   EXPECT_TRUE(checked_on_opening(kOpacity80Command) && !checked_on_opening(kOpacity100Command));
 
-  // The notification icon's menu: the system menu's own items, texts and
-  // marks, the submenu's too, then Exit.
-  const MenuHandle icon_menu(make_icon_menu({false, true, true, 60}));
-  mark_program_items(menu, {false, true, true, 60});
+  // The notification icon's menu: the system menu's own items, their texts
+  // and marks, the submenu's too, then Exit.
+  const SystemMenuMarks marks{false, true, true, 60};
+  mark_program_items(menu, marks);
+  const MenuHandle icon_menu(make_icon_menu(marks));
   const auto item = [](HMENU in, int at) {
     wchar_t text[64] = {};
     GetMenuStringW(in, at, text, 64, MF_BYPOSITION);
     const HMENU sub = GetSubMenu(in, at);
-    return std::wstring(text) + std::to_wstring(GetMenuState(in, at, MF_BYPOSITION) & MF_CHECKED) +
-           (sub ? L"(" + std::to_wstring(GetMenuState(sub, 2, MF_BYPOSITION) & MF_CHECKED) : L"");
+    return text +
+           std::to_wstring(GetMenuState(sub ? sub : in, sub ? 2 : at, MF_BYPOSITION) & MF_CHECKED);
   };
-  const int own_items = 5, first = GetMenuItemCount(menu) - own_items;
-  for (int at = 0; at < own_items; ++at)
+  for (int at = 0, first = GetMenuItemCount(menu) - 5; at < 5; ++at)
     EXPECT_EQ(item(icon_menu.get(), at), item(menu, first + at));
-  EXPECT_EQ(item(icon_menu.get(), own_items + 1), L"E&xit0");
+  EXPECT_EQ(item(icon_menu.get(), 6), L"E&xit0");
 
   DestroyWindow(window);
   RegDeleteTreeW(HKEY_CURRENT_USER, section.c_str());
