@@ -130,6 +130,7 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
 
   // The focus gone to another program, the notification icon chosen by the
   // keyboard brings the window back, and Enter opens About again.
+  bring_to_front(main);  // About's close done
   const OtherProgramWindow other;
   icon_event(main, NIN_KEYSELECT);
   EXPECT_TRUE(eventually([&] { return focus_in(main) == logo && GetForegroundWindow() == main; }));

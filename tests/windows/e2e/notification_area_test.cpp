@@ -78,6 +78,7 @@ TEST(NotificationArea, TheIconComesAgainWithTheShellBringsTheWindowBackAndItsMen
   // icon goes.
   double_click(main, kLogoPicture);
   const HWND about = program.about_window();
+  eventually([&] { return GetForegroundWindow() == about; });  // its showing done
   bring_to_front(shell.window);
   icon_event(main, NIN_KEYSELECT);
   EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == about; }));
