@@ -156,6 +156,8 @@ void MainWindow::on_load() {
   keeper_on_ = check_box_value(hwnd_, kAlwaysOnTopCheckBox) == kChecked;
   if (!keeper_on_) KillTimer(hwnd_, kAlwaysOnTopTimer);
   taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // Run as administrator, it would never hear it from the user's own Explorer.
+  ChangeWindowMessageFilterEx(hwnd_, taskbar_created_, MSGFLT_ALLOW, nullptr);
   RegistryStore store;
   above_full_screen_ = load_above_full_screen(store);
   // Without the keeper the window is not topmost, and no full screen is its affair.
