@@ -49,7 +49,6 @@ TEST(NotificationArea, TheIconComesAgainWithTheShellBringsTheWindowBackAndItsMen
   ASSERT_EQ(FindWindowW(L"Shell_TrayWnd", nullptr), shell.window);
   program.start();
   const HWND main = program.main_window();
-  const UINT taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
 
   // Added with its art and its file's name as the tip, then version 4; again
   // when the shell has started anew.
@@ -62,7 +61,7 @@ TEST(NotificationArea, TheIconComesAgainWithTheShellBringsTheWindowBackAndItsMen
   EXPECT_NE(added.payload.find({reinterpret_cast<const char*>(tip), sizeof tip}),
             std::string::npos);
   EXPECT_NE(added.payload.find(icon_bits(program.executable())), std::string::npos);
-  PostMessageW(main, taskbar_created, 0, 0);
+  PostMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   const std::vector<DWORD> twice{NIM_ADD, NIM_SETVERSION, NIM_ADD, NIM_SETVERSION};
   EXPECT_TRUE(eventually([&] { return shell_messages_for(main) == twice; }));
 
