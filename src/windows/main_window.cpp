@@ -87,7 +87,7 @@ bool MainWindow::create(HINSTANCE instance) {
 }
 
 LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == taskbar_created_) {
+  if (message == taskbar_created_ && message != 0) {  // 0 where it could not be registered
     on_taskbar_created();
     return 0;
   }
