@@ -21,6 +21,7 @@ enum ControlId : int {
 enum TimerId : unsigned {
   kUptimeTimer = 1,
   kAlwaysOnTopTimer = 2,
+  kFirstPaintTimer = 3,  // once: due only when no window of the thread waits to paint
 };
 // In the system menu, whose own commands keep the low four bits of their ids;
 // none is a control's id, since a submenu's choice may come as WM_COMMAND.
@@ -32,6 +33,10 @@ inline constexpr unsigned kOpacity60Command = 0x0050;
 inline constexpr unsigned kOpacity40Command = 0x0060;
 inline constexpr unsigned kClickThroughCommand = 0x0070;
 inline constexpr unsigned kAboveFullScreenCommand = 0x0080;
+inline constexpr unsigned kExitCommand = 0x0090;  // the notification icon's menu only
+// The notification icon, and the message its events come with (WM_APP + 2).
+inline constexpr unsigned kNotificationIconId = 1;
+inline constexpr unsigned kNotificationIconMessage = 0x8002;
 }  // namespace main_window
 
 namespace about_window {

@@ -1,6 +1,7 @@
 // Owners for the Win32 handles the program makes (fonts, brushes, icons,
-// registry keys, event hooks): each is released exactly once, when its owner goes. Both
-// the settings and the windows stand on it; it knows neither.
+// registry keys, event hooks, a thread and its event, menus): each is
+// released exactly once, when its owner goes. Both the settings and the
+// windows stand on it; it knows neither.
 #pragma once
 
 #include <windows.h>
@@ -46,6 +47,12 @@ struct ReleaseIcon {
 struct ReleaseRegistryKey {
   void operator()(HKEY key) const { RegCloseKey(key); }
 };
+struct ReleaseKernelHandle {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+struct ReleaseMenu {
+  void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
 struct ReleaseWinEventHook {
   void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
 };
@@ -55,5 +62,7 @@ using BrushHandle = UniqueHandle<HBRUSH, ReleaseGdiObject>;
 using IconHandle = UniqueHandle<HICON, ReleaseIcon>;
 using RegistryKey = UniqueHandle<HKEY, ReleaseRegistryKey>;
 using WinEventHook = UniqueHandle<HWINEVENTHOOK, ReleaseWinEventHook>;
+using KernelHandle = UniqueHandle<HANDLE, ReleaseKernelHandle>;
+using MenuHandle = UniqueHandle<HMENU, ReleaseMenu>;
 
 }  // namespace qvutt

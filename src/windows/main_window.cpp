@@ -1,5 +1,7 @@
 #include "windows/main_window.h"
 
+#include <shellapi.h>
+
 #include "clock/tick_schedule.h"
 #include "controls/control_ids.h"
 #include "controls/focusable_label.h"
@@ -10,7 +12,6 @@
 #include "desktop/topmost_keeper.h"
 #include "resource_ids.h"
 #include "settings/see_through_settings.h"
-#include "windows/system_menu.h"
 
 namespace qvutt {
 
@@ -22,6 +23,7 @@ constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - QV-UTT";
 constexpr UINT kForegroundChanged = WM_APP + 1;
 constexpr UINT kTickMilliseconds = 1000;
 constexpr double kDisplayPoints = 18;
+constexpr int kSmallIconTwips = 240;  // the notification area's, 16 pixels at 96 dpi
 
 // The stored size is the outer frame's, measured on a 16-pixel tool caption
 // and 3-pixel borders at 96 dpi: 90 twips wide and 330 high around the client area.
@@ -78,14 +80,29 @@ bool MainWindow::create(HINSTANCE instance) {
   add_program_items(hwnd_);
   // Started during full-screen work, it shows when that ends.
   if (!aside_) ShowWindow(hwnd_, SW_SHOW);
+  // A timer is due only once no window of the thread waits to paint: the
+  // icon comes after the first paint, off the start-up path.
+  SetTimer(hwnd_, kFirstPaintTimer, 0, nullptr);
   return true;
 }
 
 LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == taskbar_created_ && message != 0) {  // 0 where it could not be registered
+    on_taskbar_created();
+    return 0;
+  }
   switch (message) {
     case WM_TIMER:
       if (wparam == kUptimeTimer) on_uptime_tick();
       if (wparam == kAlwaysOnTopTimer) on_always_on_top_tick();
+      if (wparam == kFirstPaintTimer) on_first_paint_done();
+      return 0;
+    case kNotificationIconMessage:
+      // Version 4: the event in the low word, the anchor in wparam.
+      if (LOWORD(lparam) == NIN_SELECT || LOWORD(lparam) == NIN_KEYSELECT) on_icon_chosen();
+      if (LOWORD(lparam) == WM_CONTEXTMENU) {
+        on_icon_menu(static_cast<short>(LOWORD(wparam)), static_cast<short>(HIWORD(wparam)));
+      }
       return 0;
     case WM_SYSCOMMAND:
       if (run_menu_command(static_cast<unsigned>(wparam & 0xFFF0))) return 0;
@@ -120,6 +137,7 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case kLabelObjectRequest:
       return on_logo_object_request(reinterpret_cast<HWND>(lparam), wparam);
     case WM_DESTROY:
+      icon_.reset();
       accessible_.disconnect();
       logo_object_.disconnect();
       PostQuitMessage(0);
@@ -140,6 +158,9 @@ void MainWindow::on_load() {
   uptime_.reset();
   keeper_on_ = check_box_value(hwnd_, kAlwaysOnTopCheckBox) == kChecked;
   if (!keeper_on_) KillTimer(hwnd_, kAlwaysOnTopTimer);
+  taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // Run as administrator, it would never hear it from the user's own Explorer.
+  ChangeWindowMessageFilterEx(hwnd_, taskbar_created_, MSGFLT_ALLOW, nullptr);
   RegistryStore store;
   above_full_screen_ = load_above_full_screen(store);
   // Without the keeper the window is not topmost, and no full screen is its affair.
@@ -187,9 +208,7 @@ void MainWindow::on_about_command() {
 }
 
 void MainWindow::on_system_menu_opening() {
-  // Asked each time: Task Manager or Settings may have changed it meanwhile.
-  mark_program_items(hwnd_, {starts_with_windows(), see_through_->click_through(),
-                             above_full_screen_, see_through_->opacity()});
+  mark_program_items(GetSystemMenu(hwnd_, FALSE), program_marks());
 }
 
 void MainWindow::on_start_with_windows_command() {
@@ -233,6 +252,42 @@ void MainWindow::on_foreground_change() {
   // Most full-screen work starts or ends with a change of the foreground:
   // seen at once, not at the keeper's next second.
   if (keeper_on_) follow_full_screen();
+}
+
+void MainWindow::on_first_paint_done() {
+  KillTimer(hwnd_, kFirstPaintTimer);
+  // At the system's scale, the notification area's own.
+  icon_.emplace(hwnd_, kNotificationIconId, kNotificationIconMessage,
+                resource_icon(IDI_APP, screen_scale().pixels(kSmallIconTwips)));
+}
+
+void MainWindow::on_taskbar_created() {
+  if (icon_) icon_->add_again();
+}
+
+void MainWindow::on_icon_chosen() {
+  come_to_front();
+}
+
+void MainWindow::on_icon_menu(int x, int y) {
+  // Windows' pattern for a notification icon's menu: its owner in the
+  // foreground first, so that a click elsewhere closes it, and WM_NULL after,
+  // so that the next right-click opens it again. The owner may be hidden
+  // (aside for full screen), which is how such menus are usually owned; while
+  // About is open the main window takes no input, so About owns it.
+  const HWND owner = about_ && about_->hwnd() != nullptr ? about_->hwnd() : hwnd_;
+  const MenuHandle menu(make_icon_menu(program_marks()));
+  SetForegroundWindow(owner);
+  const unsigned command = TrackPopupMenu(
+      menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
+  // About is a window to see: it comes into view, over full screen too.
+  if (command == kAboutCommand) come_to_front();
+  if (command == kExitCommand) {
+    on_close();
+  } else {
+    run_menu_command(command);
+  }
 }
 
 void MainWindow::on_move_finished() {
@@ -307,6 +362,24 @@ void MainWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
   face_.change_dpi(dots_per_inch, suggested);
 }
 
+SystemMenuMarks MainWindow::program_marks() const {
+  // Asked each time: Task Manager or Settings may have changed it meanwhile.
+  return {starts_with_windows(), see_through_->click_through(), above_full_screen_,
+          see_through_->opacity()};
+}
+
+void MainWindow::come_to_front() {
+  // Chosen while aside, it comes back over the full-screen window until that
+  // spell ends: the user asked to see it. While About is open the main window
+  // takes no input, so About, in front of it, is the one made active.
+  if (aside_) {
+    called_back_ = true;
+    set_aside(false);
+  }
+  // Activated, the main window puts the focus on the logo.
+  SetForegroundWindow(about_ && about_->hwnd() != nullptr ? about_->hwnd() : hwnd_);
+}
+
 bool MainWindow::run_menu_command(unsigned command) {
   switch (command) {
     case kAboutCommand:
@@ -348,7 +421,8 @@ void MainWindow::open_about_window() {
 // user keeps the window above; back when it ends. True while aside.
 bool MainWindow::follow_full_screen() {
   const bool full_screen = !above_full_screen_ && full_screen_->in_view();
-  if (full_screen != aside_) set_aside(full_screen);
+  if (!full_screen) called_back_ = false;
+  if (full_screen != aside_ && !called_back_) set_aside(full_screen);
   return aside_;
 }
 

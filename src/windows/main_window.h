@@ -1,7 +1,8 @@
 // QV_UTT_MAIN: the small tool window that shows the uptime. It owns the
 // uptime counter and both one-second timers, steps aside (with the About
-// window) while a full-screen window is in view on its monitor, and ends the
-// program when it closes.
+// window) while a full-screen window is in view on its monitor, keeps an icon
+// in the notification area as the way back to it, and ends the program when
+// it closes.
 #pragma once
 
 #include <windows.h>
@@ -15,8 +16,10 @@
 #include "controls/controls.h"
 #include "desktop/full_screen_watch.h"
 #include "desktop/monotonic_clock.h"
+#include "desktop/notification_icon.h"
 #include "desktop/see_through.h"
 #include "windows/about_window.h"
+#include "windows/system_menu.h"
 #include "windows/window_base.h"
 #include "windows/window_face.h"
 
@@ -44,6 +47,10 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_click_through_key();
   void on_above_full_screen_command();
   void on_foreground_change();
+  void on_first_paint_done();
+  void on_taskbar_created();
+  void on_icon_chosen();
+  void on_icon_menu(int x, int y);
   void on_move_finished();
   void on_check_box_click();
   void on_activation_focus();
@@ -59,6 +66,8 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_dpi_changed(int dots_per_inch, const RECT& suggested);
 
   bool run_menu_command(unsigned command);
+  SystemMenuMarks program_marks() const;
+  void come_to_front();
   void load_logo(const TwipScale& scale);
   void open_about_window();
   bool follow_full_screen();
@@ -77,12 +86,15 @@ class MainWindow : public WindowBase<MainWindow> {
   bool keeper_on_ = false;                      // decided once, at load
   bool above_full_screen_ = false;              // the user's choice: never step aside
   bool aside_ = false;                          // hidden for a full-screen window
+  bool called_back_ = false;                    // by its icon, over this full-screen spell
   std::optional<FullScreenWatch> full_screen_;  // while the keeper is on
   MonotonicClock started_;                      // both timers' whole seconds count from here
   std::optional<AboutWindow> about_;            // made on first use
   std::optional<SeeThrough> see_through_;       // made at load, for the window
   UptimeAccessible accessible_;
   LabelButtonAccessible logo_object_;
+  UINT taskbar_created_ = 0;              // the shell's word that it has started anew
+  std::optional<NotificationIcon> icon_;  // from just after the first paint
 };
 
 }  // namespace qvutt

@@ -14,6 +14,7 @@ constexpr wchar_t kStartWithWindowsText[] = L"Start with &Windows";
 constexpr wchar_t kOpacityText[] = L"&Opacity";
 constexpr wchar_t kClickThroughText[] = L"Click &Through\tCtrl+Alt+Shift+U";
 constexpr wchar_t kAboveFullScreenText[] = L"Stay Above &Full Screen";
+constexpr wchar_t kExitText[] = L"E&xit";
 
 struct OpacityChoice {
   unsigned command;
@@ -29,10 +30,8 @@ UINT checked_if(bool condition) {
   return MF_BYCOMMAND | (condition ? MF_CHECKED : MF_UNCHECKED);
 }
 
-}  // namespace
-
-void add_program_items(HWND window) {
-  // The submenu belongs to the system menu once appended, and goes with it.
+void append_program_items(HMENU menu) {
+  // The submenu belongs to the menu once appended, and goes with it.
   const HMENU opacity = CreatePopupMenu();
   for (const OpacityChoice& choice : kOpacityChoices) {
     MENUITEMINFOW item{};
@@ -43,8 +42,6 @@ void add_program_items(HWND window) {
     item.dwTypeData = const_cast<wchar_t*>(choice.text);
     InsertMenuItemW(opacity, GetMenuItemCount(opacity), TRUE, &item);
   }
-  const HMENU menu = GetSystemMenu(window, FALSE);
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu, MF_STRING, kAboutCommand, kAboutCommandText);
   AppendMenuW(menu, MF_STRING, kStartWithWindowsCommand, kStartWithWindowsText);
   AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(opacity), kOpacityText);
@@ -52,15 +49,31 @@ void add_program_items(HWND window) {
   AppendMenuW(menu, MF_STRING, kAboveFullScreenCommand, kAboveFullScreenText);
 }
 
-void mark_program_items(HWND window, const SystemMenuMarks& marks) {
-  // By command, the submenu's items are found as well as the menu's own.
+}  // namespace
+
+void add_program_items(HWND window) {
   const HMENU menu = GetSystemMenu(window, FALSE);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  append_program_items(menu);
+}
+
+void mark_program_items(HMENU menu, const SystemMenuMarks& marks) {
+  // By command, the submenu's items are found as well as the menu's own.
   CheckMenuItem(menu, kStartWithWindowsCommand, checked_if(marks.starts_with_windows));
   CheckMenuItem(menu, kClickThroughCommand, checked_if(marks.click_through));
   CheckMenuItem(menu, kAboveFullScreenCommand, checked_if(marks.above_full_screen));
   for (const OpacityChoice& choice : kOpacityChoices) {
     CheckMenuItem(menu, choice.command, checked_if(choice.percent == marks.opacity));
   }
+}
+
+HMENU make_icon_menu(const SystemMenuMarks& marks) {
+  const HMENU menu = CreatePopupMenu();
+  append_program_items(menu);
+  mark_program_items(menu, marks);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, kExitCommand, kExitText);
+  return menu;
 }
 
 std::optional<int> opacity_of_command(unsigned command) {

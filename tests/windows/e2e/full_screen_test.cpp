@@ -1,5 +1,9 @@
 // A user who watches videos and gives slide shows full screen: the uptime
 // steps aside for them and comes back when they end, unless asked to stay.
+#include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -89,6 +93,15 @@ TEST(FullScreen, StepsAsideWithAboutForFullScreenWorkAndComesBackOnTopWithoutThe
   EXPECT_EQ(text_of(about, about_window::kCreatorLabel), L"zerbold93@example.com");
   PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_EQ(program.about_window(false), nullptr);
+
+  // Chosen by its notification icon while aside, it comes back in front and
+  // stays there while the full-screen window lasts.
+  ShowWindow(player.window, SW_RESTORE);
+  EXPECT_TRUE(eventually([&] { return !IsWindowVisible(main); }));
+  icon_event(main, NIN_SELECT);
+  EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == main; }));
+  EXPECT_FALSE(eventually([&] { return !shown_on_top(main); }, 1500));
+  ShowWindow(player.window, SW_MINIMIZE);
 
   // Asked to stay above, it does so at once. Started anew during full-screen
   // work, without it, it shows only when that ends, and without the focus.

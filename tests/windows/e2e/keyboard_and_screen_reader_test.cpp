@@ -6,6 +6,7 @@
 #include <windows.h>
 // after windows.h, which they need
 #include <oleacc.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,17 @@ TEST(KeyboardAndScreenReader, HearsTheUptimeAndReachesAboutAndItsChoiceByKeys) {
   bring_to_front(main);
   button->accDoDefaultAction(child_id());
   button->Release();
+  ASSERT_NE(program.about_window(), nullptr);
+  type(VK_ESCAPE);
+  ASSERT_EQ(program.about_window(false), nullptr);
+
+  // The focus gone to another program, the notification icon chosen by the
+  // keyboard brings the window back, and Enter opens About again.
+  bring_to_front(main);  // About's close done
+  const OtherProgramWindow other;
+  icon_event(main, NIN_KEYSELECT);
+  EXPECT_TRUE(eventually([&] { return focus_in(main) == logo && GetForegroundWindow() == main; }));
+  type(VK_RETURN);
   ASSERT_NE(about = program.about_window(), nullptr);
   EXPECT_EQ(focus_in(about), GetDlgItem(about, about_window::kOkButton));
 

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <iterator>
+#include <mutex>
+#include <set>
 #include <vector>
 
 #include "controls/control_ids.h"
@@ -208,10 +211,29 @@ HWND focus_in(HWND window) {
   return info.hwndFocus;
 }
 
+std::mutex shell_calls_guard;
+std::vector<ShellCall> shell_calls_made;
+
+std::vector<ShellCall> shell_calls() {
+  const std::lock_guard<std::mutex> lock(shell_calls_guard);
+  return shell_calls_made;
+}
+
+LRESULT CALLBACK answer_as_shell(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_COPYDATA) return DefWindowProcW(window, message, wparam, lparam);
+  const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+  ShellCall call{
+      static_cast<DWORD>(data.dwData), {}, {static_cast<char*>(data.lpData), data.cbData}};
+  std::memcpy(call.fields, data.lpData, std::min<DWORD>(sizeof call.fields, data.cbData));
+  const std::lock_guard<std::mutex> lock(shell_calls_guard);
+  shell_calls_made.push_back(call);
+  return TRUE;
+}
+
 DWORD WINAPI OtherProgramWindow::run(void* self) {
   auto& it = *static_cast<OtherProgramWindow*>(self);
-  const WNDCLASSW window_class{0,       DefWindowProcW, 0,       0,       nullptr,
-                               nullptr, nullptr,        nullptr, nullptr, it.window_class_};
+  const WNDCLASSW window_class{0,       answer_as_shell, 0,       0,       nullptr,
+                               nullptr, nullptr,         nullptr, nullptr, it.window_class_};
   RegisterClassW(&window_class);  // once a class: later calls fail, harmlessly
   it.window = CreateWindowExW(WS_EX_TOPMOST, it.window_class_, L"Other program",
                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300, 300, 120, nullptr,
@@ -233,6 +255,11 @@ void double_click(HWND window, int id) {
   PostMessageW(GetDlgItem(window, id), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
 }
 
+void icon_event(HWND main, WORD event) {
+  PostMessageW(main, main_window::kNotificationIconMessage, MAKEWPARAM(900, 740),
+               MAKELPARAM(event, main_window::kNotificationIconId));
+}
+
 void type(WORD key, std::initializer_list<WORD> held) {
   std::vector<INPUT> strokes;
   const auto stroke = [&](WORD virtual_key, DWORD flags) {
@@ -247,28 +274,36 @@ void type(WORD key, std::initializer_list<WORD> held) {
   pump_messages_for(200);
 }
 
+bool menu_shows() {
+  return eventually([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; });
+}
+
+std::size_t texts_shown(HWND window, int id, DWORD milliseconds) {
+  std::set<std::wstring> shown;  // "" for a text not given in time
+  for (const DWORD began = GetTickCount(); GetTickCount() - began < milliseconds;
+       pump_messages_for(50))
+    shown.insert(text_of(window, id, 300));
+  return shown.count(L"") == 0 ? shown.size() : 0;
+}
+
 void choose_in_system_menu(HWND window, std::initializer_list<WORD> keys) {
   // Just after a start the window may not take the foreground at once: again, then.
-  const auto menu_shows = [] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; };
-  for (int tries = 0; tries < 3 && !menu_shows(); ++tries) {
+  for (int tries = 0; tries < 3 && !IsWindowVisible(FindWindowW(L"#32768", nullptr)); ++tries) {
     bring_to_front(window);
     type(VK_SPACE, {VK_MENU});
-    eventually(menu_shows, 2000);
+    menu_shows();
   }
   for (const WORD key : keys) {
-    eventually(menu_shows);
+    menu_shows();
     type(key);
   }
 }
 
 void mouse(int x, int y, DWORD button) {
   INPUT input{INPUT_MOUSE, {}};
-  input.mi = {MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
-              MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1),
-              0,
-              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button,
-              0,
-              0};
+  input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
   SendInput(1, &input, sizeof input);
   pump_messages_for(50);
 }
@@ -278,8 +313,7 @@ void drag_by_caption(HWND window, int dx, int dy) {
   GetWindowRect(window, &frame);
   POINT client{0, 0};
   ClientToScreen(window, &client);
-  const int x = frame.left + 40;
-  const int y = (frame.top + client.y) / 2;
+  const int x = frame.left + 40, y = (frame.top + client.y) / 2;
   mouse(x, y, 0);
   mouse(x, y, MOUSEEVENTF_LEFTDOWN);
   for (int step = 1; step <= 4; ++step) mouse(x + dx * step / 4, y + dy * step / 4, 0);

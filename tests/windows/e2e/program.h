@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace qvutt::e2e {
 
@@ -96,9 +97,22 @@ class Program {
   DWORD started_at_ = 0;
 };
 
+// What a window of this process was sent by Shell_NotifyIconW, which finds
+// the first Shell_TrayWnd in the z-order: the message (NIM_ADD...), the
+// payload's leading fields, which every Wine has kept in place (window, id,
+// flags, callback message), and the whole payload, to search for the tip and
+// the icon's bits, whose places moved between Wine's versions.
+struct ShellCall {
+  DWORD message;
+  UINT fields[4];
+  std::string payload;
+};
+std::vector<ShellCall> shell_calls();
+
 // An always-on-top window of another program, as far as QV-UTT can tell, on
 // a thread of its own: it takes the foreground, with the focus in its text
-// field, and pumps its messages; asked to, it first hangs, pumping none.
+// field, and pumps its messages; asked to, it first hangs, pumping none. Of
+// the shell's class, it answers Shell_NotifyIconW as the shell does.
 class OtherProgramWindow {
  public:
   OtherProgramWindow(const OtherProgramWindow&) = delete;
@@ -120,7 +134,14 @@ class OtherProgramWindow {
 };
 
 // Small things tests do and say of windows.
+bool menu_shows();  // within a few seconds
+// How many texts the control showed over that time, each read within 300 ms;
+// 0 if one was not given in time.
+std::size_t texts_shown(HWND window, int id, DWORD milliseconds);
 void double_click(HWND window, int id);
+// The notification icon's event (NIN_SELECT, WM_CONTEXTMENU...) as the shell
+// posts it under version 4: the anchor in wParam, the event and the id in lParam.
+void icon_event(HWND main, WORD event);
 // A key typed as the keyboard types it, with held (Alt, say) down around it.
 void type(WORD key, std::initializer_list<WORD> held = {});
 // Alt+Space on the window, then each key once a menu shows.

@@ -13,6 +13,7 @@
 #include "controls/control_ids.h"
 #include "e2e/program.h"
 #include "windows/main_window.h"
+#include "windows/system_menu.h"
 
 namespace qvutt {
 namespace {
@@ -138,6 +139,22 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   EXPECT_FALSE(checked_on_opening(kOpacity100Command) || checked_on_opening(kOpacity80Command));
   SendMessageW(window, WM_COMMAND, kOpacity80Command, 0);  // as Wine sends a submenu's choice
   EXPECT_TRUE(checked_on_opening(kOpacity80Command) && !checked_on_opening(kOpacity100Command));
+
+  // The notification icon's menu: the system menu's own items, their texts
+  // and marks, the submenu's too, then Exit.
+  const SystemMenuMarks marks{false, true, true, 60};
+  mark_program_items(menu, marks);
+  const MenuHandle icon_menu(make_icon_menu(marks));
+  const auto item = [](HMENU in, int at) {
+    wchar_t text[64] = {};
+    GetMenuStringW(in, at, text, 64, MF_BYPOSITION);
+    const HMENU sub = GetSubMenu(in, at);
+    return text +
+           std::to_wstring(GetMenuState(sub ? sub : in, sub ? 2 : at, MF_BYPOSITION) & MF_CHECKED);
+  };
+  for (int at = 0, first = GetMenuItemCount(menu) - 5; at < 5; ++at)
+    EXPECT_EQ(item(icon_menu.get(), at), item(menu, first + at));
+  EXPECT_EQ(item(icon_menu.get(), 6), L"E&xit0");
 
   // Nobody moved it: it saves exactly the twips it loaded.
   SendMessageW(window, WM_CLOSE, 0, 0);

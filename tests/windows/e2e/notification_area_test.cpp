@@ -1,0 +1,93 @@
+// A user who finds the program by its icon in the notification area. The
+// shell is played by windows of its class, first in the z-order, which
+// Shell_NotifyIconW finds and sends what it has to say; the icon's events come
+// as the shell posts them under version 4.
+#include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/control_ids.h"
+#include "e2e/program.h"
+
+namespace qvutt::e2e {
+namespace {
+
+using namespace main_window;
+
+// The messages the shell was sent about the icon of that window, in order.
+std::vector<DWORD> shell_messages_for(HWND main) {
+  std::vector<DWORD> messages;
+  for (const ShellCall& call : shell_calls()) {
+    if (call.fields[0] == HandleToULong(main) && call.fields[1] == kNotificationIconId)
+      messages.push_back(call.message);
+  }
+  return messages;
+}
+
+// The colour bits of the program's icon at the notification area's size.
+std::string icon_bits(const std::wstring& program) {
+  const HMODULE file = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  const auto icon =
+      static_cast<HICON>(LoadImageW(file, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+  ICONINFO info{};
+  GetIconInfo(icon, &info);
+  std::string bits(size * size * 4, '\0');  // 32 bits a pixel, as the screen has
+  bits.resize(GetBitmapBits(info.hbmColor, static_cast<LONG>(bits.size()), bits.data()));
+  for (const HGDIOBJ bitmap : {info.hbmColor, info.hbmMask}) DeleteObject(bitmap);
+  return bits;  // the icon and the file, for the test's short life
+}
+
+TEST(NotificationArea, TheIconComesAgainWithTheShellBringsTheWindowBackAndItsMenuExits) {
+  Program program;
+  const OtherProgramWindow shell(0, L"Shell_TrayWnd");
+  ASSERT_EQ(FindWindowW(L"Shell_TrayWnd", nullptr), shell.window);
+  program.start();
+  const HWND main = program.main_window();
+
+  // Added with its art and its file's name as the tip, then version 4; again
+  // when the shell has started anew.
+  EXPECT_TRUE(eventually([&] { return shell_messages_for(main).size() == 2; }));
+  const ShellCall added = shell_calls().at(0);
+  EXPECT_EQ(added.message, NIM_ADD);
+  EXPECT_EQ(added.fields[2], UINT{NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP});
+  EXPECT_EQ(added.fields[3], kNotificationIconMessage);
+  const wchar_t tip[] = L"QVUTT-TEST";  // with its ending zero: the whole tip
+  EXPECT_NE(added.payload.find({reinterpret_cast<const char*>(tip), sizeof tip}),
+            std::string::npos);
+  EXPECT_NE(added.payload.find(icon_bits(program.executable())), std::string::npos);
+  PostMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  const std::vector<DWORD> twice{NIM_ADD, NIM_SETVERSION, NIM_ADD, NIM_SETVERSION};
+  EXPECT_TRUE(eventually([&] { return shell_messages_for(main) == twice; }));
+
+  // Its menu, by the keyboard: Opacity, 60%.
+  icon_event(main, WM_CONTEXTMENU);
+  ASSERT_TRUE(menu_shows());
+  type('O');
+  type('6');
+  EXPECT_TRUE(eventually([&] { return program.stored()[L"MAIN_Opacity"] == L"60"; }));
+
+  // With About open, choosing the icon brings About, where the input goes;
+  // the menu's Exit closes as the close box does, About saved first, and the
+  // icon goes.
+  double_click(main, kLogoPicture);
+  const HWND about = program.about_window();
+  eventually([&] { return GetForegroundWindow() == about; });  // its showing done
+  bring_to_front(shell.window);
+  icon_event(main, NIN_KEYSELECT);
+  EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == about; }));
+  icon_event(main, WM_CONTEXTMENU);
+  ASSERT_TRUE(menu_shows());
+  type('X');
+  EXPECT_EQ(WaitForSingleObject(program.process(), stretched(5000)), WAIT_OBJECT_0);
+  EXPECT_EQ(program.stored()[L"ABOUT_Left"] + program.stored()[L"MAIN_Left"], L"10001000");
+  EXPECT_EQ(shell_messages_for(main).back(), DWORD{NIM_DELETE});
+}
+
+}  // namespace
+}  // namespace qvutt::e2e
