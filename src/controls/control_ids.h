@@ -34,9 +34,10 @@ inline constexpr unsigned kOpacity40Command = 0x0060;
 inline constexpr unsigned kClickThroughCommand = 0x0070;
 inline constexpr unsigned kAboveFullScreenCommand = 0x0080;
 inline constexpr unsigned kExitCommand = 0x0090;  // the notification icon's menu only
-// The notification icon, and the message its events come with (WM_APP + 2).
+// The notification icon, and the message its events come with (WM_APP + 3;
+// + 1 is the foreground watch's, + 2 the labels' object requests).
 inline constexpr unsigned kNotificationIconId = 1;
-inline constexpr unsigned kNotificationIconMessage = 0x8002;
+inline constexpr unsigned kNotificationIconMessage = 0x8003;
 }  // namespace main_window
 
 namespace about_window {
