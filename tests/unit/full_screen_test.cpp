@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -25,7 +24,9 @@ TopLevelWindow window(const PixelRect& client, bool caption = false) {
 
 bool in_view(const std::vector<TopLevelWindow>& top_down, const PixelRect& monitor = kMain) {
   FullScreenWalk walk(monitor);
-  std::all_of(top_down.begin(), top_down.end(), [&](auto& w) { return walk.goes_on_past(w); });
+  for (const TopLevelWindow& window : top_down) {
+    if (!walk.goes_on_past(window)) break;
+  }
   return walk.in_view();
 }
 
