@@ -261,16 +261,39 @@ void icon_event(HWND main, WORD event) {
 }
 
 void type(WORD key, std::initializer_list<WORD> held) {
-  std::vector<INPUT> strokes;
-  const auto stroke = [&](WORD virtual_key, DWORD flags) {
-    strokes.push_back({INPUT_KEYBOARD, {}});
-    strokes.back().ki = {virtual_key, 0, flags, 0, 0};
+  const auto send = [](std::vector<INPUT>& strokes) {
+    SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
   };
-  for (const WORD down : held) stroke(down, 0);
-  stroke(key, 0);
-  stroke(key, KEYEVENTF_KEYUP);
-  for (auto up = std::rbegin(held); up != std::rend(held); ++up) stroke(*up, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
+  std::vector<INPUT> downs, ups;
+  const auto stroke = [](std::vector<INPUT>& into, WORD virtual_key, DWORD flags) {
+    into.push_back({INPUT_KEYBOARD, {}});
+    into.back().ki = {virtual_key, 0, flags, 0, 0};
+  };
+  for (const WORD down : held) stroke(downs, down, 0);
+  stroke(downs, key, 0);
+  stroke(ups, key, KEYEVENTF_KEYUP);
+  for (auto up = std::rbegin(held); up != std::rend(held); ++up) stroke(ups, *up, KEYEVENTF_KEYUP);
+  // Wine's X11 driver, on the focus event that follows an activation, sets
+  // the keys as the X server has them, and that never saw these. Landing
+  // between the modifiers and the key, it sends the key alone; landing after
+  // the key, it clears the key as well. So the modifiers are read first: one
+  // found up while the key is still down was cleared before the key went,
+  // and the chord is typed again.
+  const auto arrived_alone = [&] {
+    const auto down = [](WORD virtual_key) {
+      return (GetAsyncKeyState(virtual_key) & 0x8000) != 0;
+    };
+    return !std::all_of(held.begin(), held.end(), down) && down(key);
+  };
+  for (int tries = 1;; ++tries) {
+    send(downs);
+    const bool alone = arrived_alone();
+    send(ups);
+    if (!alone || tries == 3) break;
+    std::printf("the key came without its modifiers (Wine's focus sync): typed again\n");
+    std::fflush(stdout);
+    pump_messages_for(100);
+  }
   pump_messages_for(200);
 }
 
