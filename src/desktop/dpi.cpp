@@ -1,20 +1,30 @@
 #include "desktop/dpi.h"
 
+#include "desktop/system_library.h"
+
 namespace qvutt {
 
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 // Looked up at run time: older systems have no such calls, and the program
 // must still start there.
 template <typename Function>
-Function user32_function(const char* name) {
-  const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+Function function_in(HMODULE module, const char* name) {
+  const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
   // Through a generic function pointer, as the platform's own headers do.
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
+
+template <typename Function>
+Function user32_function(const char* name) {
+  return function_in<Function>(GetModuleHandleW(L"user32.dll"), name);
+}
+
+constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI, the scale the user chose
 
 }  // namespace
 
@@ -23,6 +33,20 @@ TwipScale screen_scale() {
   const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return TwipScale(dots_per_inch > 0 ? dots_per_inch : USER_DEFAULT_SCREEN_DPI);
+}
+
+TwipScale primary_monitor_scale() {
+  const auto dpi_for_monitor =
+      function_in<GetDpiForMonitorFunction>(load_system_library(L"shcore.dll"), "GetDpiForMonitor");
+  UINT dots_per_inch = 0;
+  UINT vertical = 0;
+  if (dpi_for_monitor == nullptr ||
+      dpi_for_monitor(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), kEffectiveDpi,
+                      &dots_per_inch, &vertical) != S_OK ||
+      dots_per_inch == 0) {
+    return screen_scale();
+  }
+  return TwipScale(static_cast<int>(dots_per_inch));
 }
 
 TwipScale window_scale(HWND window) {

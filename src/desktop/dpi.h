@@ -13,6 +13,11 @@ namespace qvutt {
 // The system's dots per inch.
 TwipScale screen_scale();
 
+// The primary monitor's dots per inch now, where the system tells it
+// (Windows 8.1 and later): the taskbar's, which follows a change of its scale
+// without a sign-out, as the screen's does not. The screen's elsewhere.
+TwipScale primary_monitor_scale();
+
 // The dots per inch of the monitor the window is on, where the system tells
 // it (Windows 10 1607 and later); the screen's elsewhere.
 TwipScale window_scale(HWND window);

@@ -55,6 +55,11 @@ constexpr ControlLayout kControls[] = {
     always_on_top_check_box(kAlwaysOnTopCheckBox, 360, 1920, 0),
 };
 
+// The notification area's own scale: its taskbar's, on the primary monitor.
+HICON notification_image() {
+  return resource_icon(IDI_APP, primary_monitor_scale().pixels(kSmallIconTwips));
+}
+
 bool is_display(int id) {
   return id == kDaysTotalLabel || id == kUptimeLabel;
 }
@@ -256,13 +261,13 @@ void MainWindow::on_foreground_change() {
 
 void MainWindow::on_first_paint_done() {
   KillTimer(hwnd_, kFirstPaintTimer);
-  // At the system's scale, the notification area's own.
-  icon_.emplace(hwnd_, kNotificationIconId, kNotificationIconMessage,
-                resource_icon(IDI_APP, screen_scale().pixels(kSmallIconTwips)));
+  icon_.emplace(hwnd_, kNotificationIconId, kNotificationIconMessage, notification_image());
 }
 
 void MainWindow::on_taskbar_created() {
-  if (icon_) icon_->add_again();
+  // Explorer says so when it starts anew, and when the primary monitor's
+  // scale changes, keeping its icons then: either way, at the size of now.
+  if (icon_) icon_->send_again(notification_image());
 }
 
 void MainWindow::on_icon_chosen() {
@@ -281,6 +286,9 @@ void MainWindow::on_icon_menu(int x, int y) {
   const unsigned command = TrackPopupMenu(
       menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
+  // Closed with Escape or a click elsewhere: the keyboard goes back where it
+  // came from, never to a window that may be hidden.
+  if (command == 0 && icon_) icon_->give_back_focus();
   // About is a window to see: it comes into view, over full screen too.
   if (command == kAboutCommand) come_to_front();
   if (command == kExitCommand) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,18 @@ std::vector<DWORD> shell_messages_for(HWND main) {
   return messages;
 }
 
+// The version the icon asks for in NIM_SETVERSION's payload: after the tip,
+// the state and its mask, and the balloon's text, wherever Wine puts the tip.
+UINT version_asked(const ShellCall& call) {
+  const wchar_t tip[] = L"QVUTT-TEST";
+  const std::size_t at = call.payload.find({reinterpret_cast<const char*>(tip), sizeof tip});
+  const std::size_t version_at = at + sizeof(WCHAR[128]) + 2 * sizeof(DWORD) + sizeof(WCHAR[256]);
+  UINT version = 0;
+  if (at != std::string::npos && call.payload.size() >= version_at + sizeof version)
+    std::memcpy(&version, call.payload.data() + version_at, sizeof version);
+  return version;
+}
+
 // The colour bits of the program's icon at the notification area's size.
 std::string icon_bits(const std::wstring& program) {
   const HMODULE file = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -43,29 +56,44 @@ std::string icon_bits(const std::wstring& program) {
   return bits;  // the icon and the file, for the test's short life
 }
 
-TEST(NotificationArea, TheIconComesAgainWithTheShellBringsTheWindowBackAndItsMenuExits) {
+TEST(NotificationArea, TheIconComesThoughTheShellRefusesOrForgetsItBringsTheWindowBackAndExits) {
   Program program;
   const OtherProgramWindow shell(0, L"Shell_TrayWnd");
   ASSERT_EQ(FindWindowW(L"Shell_TrayWnd", nullptr), shell.window);
+  // Busy at sign-in, the shell refuses the first two adds, and nothing but
+  // the program asks again: added at last with its art and its file's name
+  // as the tip, then version 4.
+  shell_answers({FALSE, FALSE, FALSE, FALSE});
   program.start();
   const HWND main = program.main_window();
-
-  // Added with its art and its file's name as the tip, then version 4; again
-  // when the shell has started anew.
-  EXPECT_TRUE(eventually([&] { return shell_messages_for(main).size() == 2; }));
-  const ShellCall added = shell_calls().at(0);
-  EXPECT_EQ(added.message, NIM_ADD);
+  std::vector<DWORD> sent{NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_SETVERSION};
+  EXPECT_TRUE(eventually([&] { return shell_messages_for(main) == sent; }));
+  const ShellCall added = shell_calls().at(4);
   EXPECT_EQ(added.fields[2], UINT{NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP});
   EXPECT_EQ(added.fields[3], kNotificationIconMessage);
   const wchar_t tip[] = L"QVUTT-TEST";  // with its ending zero: the whole tip
   EXPECT_NE(added.payload.find({reinterpret_cast<const char*>(tip), sizeof tip}),
             std::string::npos);
-  EXPECT_NE(added.payload.find(icon_bits(program.executable())), std::string::npos);
-  PostMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  const std::vector<DWORD> twice{NIM_ADD, NIM_SETVERSION, NIM_ADD, NIM_SETVERSION};
-  EXPECT_TRUE(eventually([&] { return shell_messages_for(main) == twice; }));
+  const std::string art = icon_bits(program.executable());
+  EXPECT_NE(added.payload.find(art), std::string::npos);
+  EXPECT_EQ(version_asked(shell_calls().at(5)), UINT{NOTIFYICON_VERSION_4});
 
-  // Its menu, by the keyboard: Opacity, 60%.
+  // Told the shell has started anew (or changed its scale), it sends the
+  // icon again at the size of now; the shell kept it, or took the add and
+  // answered too late, and the modify finds it.
+  shell_answers({FALSE});
+  PostMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  sent.insert(sent.end(), {NIM_ADD, NIM_MODIFY, NIM_SETVERSION});
+  EXPECT_TRUE(eventually([&] { return shell_messages_for(main) == sent; }));
+  EXPECT_NE(shell_calls().at(7).payload.find(art), std::string::npos);
+
+  // Its menu, by the keyboard: closed with Escape, it hands the keyboard back
+  // to the notification area; then Opacity, 60%.
+  icon_event(main, WM_CONTEXTMENU);
+  ASSERT_TRUE(menu_shows());
+  type(VK_ESCAPE);
+  sent.push_back(NIM_SETFOCUS);
+  EXPECT_TRUE(eventually([&] { return shell_messages_for(main) == sent; }));
   icon_event(main, WM_CONTEXTMENU);
   ASSERT_TRUE(menu_shows());
   type('O');
@@ -86,7 +114,8 @@ TEST(NotificationArea, TheIconComesAgainWithTheShellBringsTheWindowBackAndItsMen
   type('X');
   EXPECT_EQ(WaitForSingleObject(program.process(), stretched(5000)), WAIT_OBJECT_0);
   EXPECT_EQ(program.stored()[L"ABOUT_Left"] + program.stored()[L"MAIN_Left"], L"10001000");
-  EXPECT_EQ(shell_messages_for(main).back(), DWORD{NIM_DELETE});
+  sent.push_back(NIM_DELETE);  // and no focus handed back after a choice
+  EXPECT_EQ(shell_messages_for(main), sent);
 }
 
 }  // namespace

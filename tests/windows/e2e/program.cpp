@@ -213,6 +213,12 @@ HWND focus_in(HWND window) {
 
 std::mutex shell_calls_guard;
 std::vector<ShellCall> shell_calls_made;
+std::vector<BOOL> shell_answers_left;  // the next one last
+
+void shell_answers(std::initializer_list<BOOL> answers) {
+  const std::lock_guard<std::mutex> lock(shell_calls_guard);
+  shell_answers_left.assign(std::rbegin(answers), std::rend(answers));
+}
 
 std::vector<ShellCall> shell_calls() {
   const std::lock_guard<std::mutex> lock(shell_calls_guard);
@@ -227,7 +233,10 @@ LRESULT CALLBACK answer_as_shell(HWND window, UINT message, WPARAM wparam, LPARA
   std::memcpy(call.fields, data.lpData, std::min<DWORD>(sizeof call.fields, data.cbData));
   const std::lock_guard<std::mutex> lock(shell_calls_guard);
   shell_calls_made.push_back(call);
-  return TRUE;
+  if (shell_answers_left.empty()) return TRUE;
+  const BOOL answer = shell_answers_left.back();
+  shell_answers_left.pop_back();
+  return answer;
 }
 
 DWORD WINAPI OtherProgramWindow::run(void* self) {

@@ -108,6 +108,8 @@ struct ShellCall {
   std::string payload;
 };
 std::vector<ShellCall> shell_calls();
+// How the shell answers its next calls, in order, whatever they are; TRUE after them.
+void shell_answers(std::initializer_list<BOOL> answers);
 
 // An always-on-top window of another program, as far as QV-UTT can tell, on
 // a thread of its own: it takes the foreground, with the focus in its text
