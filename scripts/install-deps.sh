@@ -16,6 +16,30 @@ packages=(cmake ninja-build g++ googletest libbenchmark-dev python3
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
 
+# The package lists, fetched anew. A mirror caught mid-update serves an index
+# that does not match its release file ("Mirror sync in progress?") for a
+# while, so apt-get update is tried three times, 30 s apart. Lists still
+# stale after that are never installed from: wine32 needs every i386 index,
+# and a part-install fails later and less plainly ("held broken packages").
+update_package_lists() {
+  local try output=""
+  for try in 1 2 3; do
+    [ "$try" -eq 1 ] || sleep 30
+    output=$($SUDO apt-get update -qq 2>&1) && return 0
+    echo "install-deps: apt-get update failed (try $try of 3)" >&2
+  done
+  local index
+  index=$(sed -n 's/^E: Failed to fetch \([^ ]*\).*/\1/p' <<<"$output" | head -n 1)
+  if grep -qE 'Mirror sync in progress|Hash Sum mismatch|unexpected size' <<<"$output"; then
+    echo "install-deps: the package index ${index:-?} could not be downloaded: the package" \
+      "mirror is mid-update; nothing was installed. Run the same command again later." >&2
+  else
+    echo "install-deps: apt-get update failed, nothing was installed:" \
+      "$(grep '^E: ' <<<"$output" | head -n 1)" >&2
+  fi
+  return 1
+}
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
@@ -28,7 +52,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO dpkg --add-architecture i386
   fi
   export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
+  update_package_lists || exit 1
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
