@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the program on a virtual display, fresh settings, at 96 and at 144 dots
 # per inch, and saves pictures of its main window and of its About window,
-# opened by a real double-click on the logo. The 32-bit build where this
+# opened by a real double-click on the logo; then of the main window at 200%
+# of its size, at 96. The 32-bit build where this
 # machine runs it, else the 64-bit one (QVUTT_ARCHES chooses, as for the tests).
 #   usage: scripts/screenshot.sh [OUTPUT_DIRECTORY]   (default build/screenshots)
 set -euo pipefail
@@ -42,19 +43,30 @@ rect_of() {
   echo "$rect"
 }
 
-# Fresh settings put both windows 1000 twips from the Wine desktop's corner.
+# Fresh settings put both windows 1000 twips from the Wine desktop's corner;
+# a size other than 100 (percent) is chosen as the menu stores it, and only
+# the main window shown, since About keeps its own.
 shoot() {
-  local dpi=$1 suffix=$2 rect left top width height client_left client_top
+  local dpi=$1 suffix=$2 size=${3:-100} rect left top width height client_left client_top
   wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
   # The real program's settings, deleted for fresh ones: only ever in this
   # script's own Wine prefix. Never copy this to a Windows script, where the
   # key holds a real user's settings.
   wine reg delete 'HKCU\Software\QV_UTT\QV-UTT-V1' /f >/dev/null 2>&1 || true
+  if [ "$size" != 100 ]; then
+    wine reg add 'HKCU\Software\QV_UTT\QV-UTT-V1' /v MAIN_Size /t REG_SZ /d "$size" /f \
+      >/dev/null 2>&1
+  fi
   wine "$program" &
   sleep 5.5
   rect=$(rect_of QV_UTT_MAIN)
   read -r left top width height client_left client_top <<<"$rect"
   import -window root -crop "${width}x$height+$left+$top" +repage "$output/main-window$suffix.png"
+  if [ "$size" != 100 ]; then
+    wineserver --kill
+    echo "saved $output/main-window$suffix.png"
+    return
+  fi
   # The logo's middle: 330 twips into the client area, 450 down.
   xdotool mousemove $((client_left + 330 * dpi / 1440)) $((client_top + 450 * dpi / 1440)) \
     click --repeat 2 --delay 80 1
@@ -67,3 +79,4 @@ shoot() {
 }
 shoot 96 ""
 shoot 144 -144dpi
+shoot 96 -200 200

@@ -34,6 +34,10 @@ inline constexpr unsigned kOpacity40Command = 0x0060;
 inline constexpr unsigned kClickThroughCommand = 0x0070;
 inline constexpr unsigned kAboveFullScreenCommand = 0x0080;
 inline constexpr unsigned kExitCommand = 0x0090;  // the notification icon's menu only
+inline constexpr unsigned kSize100Command = 0x0100;
+inline constexpr unsigned kSize150Command = 0x0110;
+inline constexpr unsigned kSize200Command = 0x0120;
+inline constexpr unsigned kSize300Command = 0x0130;
 // The notification icon, and the message its events come with (WM_APP + 3;
 // + 1 is the foreground watch's, + 2 the labels' object requests).
 inline constexpr unsigned kNotificationIconId = 1;

@@ -31,6 +31,16 @@ void place_frame(HWND window, int left, int top, const SIZE& outer, const SIZE& 
                frame.bottom - frame.top + missing.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The frame moved the least distance that puts it inside the work area of
+// the monitor: the taskbar's edge of the screen left clear.
+PixelRect inside_work_area(HMONITOR on, const PixelRect& frame) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(on, &monitor);
+  const RECT& area = monitor.rcWork;
+  return moved_inside(frame, {area.left, area.top, area.right, area.bottom});
+}
+
 }  // namespace
 
 WindowPlacement placement_of(const WindowRect& rect, const TwipSize& design_frame) {
@@ -46,11 +56,7 @@ void move_to_placement(HWND window, WindowPlacement placed, TwipScale size_scale
                   placed.top.pixels + outer.cy};
   RECT screen_frame{frame.left, frame.top, frame.right, frame.bottom};
   if (MonitorFromRect(&screen_frame, MONITOR_DEFAULTTONULL) == nullptr) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&screen_frame, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& area = monitor.rcWork;
-    frame = moved_inside(frame, {area.left, area.top, area.right, area.bottom});
+    frame = inside_work_area(MonitorFromRect(&screen_frame, MONITOR_DEFAULTTONEAREST), frame);
   }
   // A rescued window stands elsewhere than placed, so it saves where it stands.
   SetWindowPos(window, nullptr, frame.left, frame.top, outer.cx, outer.cy,
@@ -62,6 +68,15 @@ void size_for_client(HWND window, const WindowPlacement& placed, const TwipScale
   place_frame(window, frame.left, frame.top,
               outer_size_at(window, placed, size_scale.dots_per_inch()),
               client_pixels(placed, size_scale));
+}
+
+void resize_on_monitor(HWND window, const WindowPlacement& placed, const TwipScale& size_scale) {
+  const RECT frame = frame_of(window);
+  const SIZE outer = outer_size_at(window, placed, size_scale.dots_per_inch());
+  const PixelRect fitted =
+      inside_work_area(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                       {frame.left, frame.top, frame.left + outer.cx, frame.top + outer.cy});
+  place_frame(window, fitted.left, fitted.top, outer, client_pixels(placed, size_scale));
 }
 
 WindowPlacement take_suggested_rect(HWND window, const WindowPlacement& placed,

@@ -34,6 +34,10 @@ void move_to_placement(HWND window, WindowPlacement placed, TwipScale size_scale
 // one at size_scale.
 void size_for_client(HWND window, const WindowPlacement& placed, const TwipScale& size_scale);
 
+// Sizes the window for its placed client area at size_scale from its top
+// left corner, moved in just enough to stand whole in its monitor's work area.
+void resize_on_monitor(HWND window, const WindowPlacement& placed, const TwipScale& size_scale);
+
 // Takes the left and top of the rectangle the system suggests for the new
 // DPI, and the client area the stored size means there. The system moving it
 // is no move of the user's: an unmoved window stays unmoved.

@@ -6,6 +6,8 @@ namespace qvutt {
 
 namespace {
 
+constexpr std::string_view kSizeKey = "MAIN_Size";
+
 std::optional<SettingText> stored_text(SettingsStore& store, const SettingKey& key) {
   return store.get(key.name, text_from_int16(key.default_value).view());
 }
@@ -35,6 +37,19 @@ WindowSettings load_window_settings(SettingsStore& store, const WindowKeys& keys
   settings.rect.height = load_float(store, keys.height);
   settings.always_on_top = load_check_box(store, kAlwaysOnTopKey);
   return settings;
+}
+
+int load_size(SettingsStore& store) {
+  const auto text = store.get(kSizeKey, "100");
+  for (const int percent : kSizeChoices) {
+    if (text && text->view() == text_from_int16(static_cast<std::int16_t>(percent)).view())
+      return percent;
+  }
+  return kDesignSize;
+}
+
+void save_size(SettingsStore& store, int percent) {
+  store.save(kSizeKey, text_from_int16(static_cast<std::int16_t>(percent)).view());
 }
 
 void save_position(SettingsStore& store, const WindowKeys& keys, float left, float top) {

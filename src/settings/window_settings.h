@@ -26,6 +26,14 @@ struct WindowSettings {
 // access each. A value that does not convert takes its key's default alone.
 WindowSettings load_window_settings(SettingsStore& store, const WindowKeys& keys);
 
+// How large the main window's contents are drawn, in percent of their
+// design: one of the sizes its menu offers, stored as that number's digits
+// alone. Anything else, missing or unreadable, is the design's own size.
+inline constexpr int kDesignSize = 100;
+inline constexpr int kSizeChoices[] = {kDesignSize, 150, 200, 300};
+int load_size(SettingsStore& store);
+void save_size(SettingsStore& store, int percent);
+
 void save_position(SettingsStore& store, const WindowKeys& keys, float left, float top);
 void save_always_on_top(SettingsStore& store, CheckBoxValue value);
 

@@ -153,8 +153,10 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void MainWindow::on_load() {
-  load_logo(window_scale(hwnd_));
+  RegistryStore store;
+  face_.resize(load_size(store));
   const WindowSettings settings = face_.load(hwnd_, kMainWindowKeys);
+  load_logo(face_.contents_scale());
   make_focusable_label(hwnd_, kLogoPicture);
   set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
   SetTimer(hwnd_, kAlwaysOnTopTimer, kTickMilliseconds, nullptr);
@@ -166,7 +168,6 @@ void MainWindow::on_load() {
   taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
   // Run as administrator, it would never hear it from the user's own Explorer.
   ChangeWindowMessageFilterEx(hwnd_, taskbar_created_, MSGFLT_ALLOW, nullptr);
-  RegistryStore store;
   above_full_screen_ = load_above_full_screen(store);
   // Without the keeper the window is not topmost, and no full screen is its affair.
   if (keeper_on_) {
@@ -228,6 +229,15 @@ void MainWindow::on_opacity_command(int percent) {
   see_through_->set_opacity(percent);
   RegistryStore store;
   save_opacity(store, percent);
+}
+
+void MainWindow::on_size_command(int percent) {
+  face_.resize(percent);
+  load_logo(face_.contents_scale());
+  RegistryStore store;
+  save_size(store, percent);
+  // Moved in to stay whole on its monitor, it stands elsewhere now.
+  face_.save_position(store, kMainWindowKeys);
 }
 
 void MainWindow::on_click_through_command() {
@@ -366,14 +376,14 @@ SIZE MainWindow::on_dpi_scaled_size(int dots_per_inch) const {
 }
 
 void MainWindow::on_dpi_changed(int dots_per_inch, const RECT& suggested) {
-  load_logo(TwipScale(dots_per_inch));
   face_.change_dpi(dots_per_inch, suggested);
+  load_logo(face_.contents_scale());
 }
 
 SystemMenuMarks MainWindow::program_marks() const {
   // Asked each time: Task Manager or Settings may have changed it meanwhile.
   return {starts_with_windows(), see_through_->click_through(), above_full_screen_,
-          see_through_->opacity()};
+          see_through_->opacity(), face_.size_percent()};
 }
 
 void MainWindow::come_to_front() {
@@ -405,6 +415,10 @@ bool MainWindow::run_menu_command(unsigned command) {
     default:
       if (const auto percent = opacity_of_command(command)) {
         on_opacity_command(*percent);
+        return true;
+      }
+      if (const auto percent = size_of_command(command)) {
+        on_size_command(*percent);
         return true;
       }
       return false;

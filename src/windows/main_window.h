@@ -43,6 +43,7 @@ class MainWindow : public WindowBase<MainWindow> {
   void on_system_menu_opening();
   void on_start_with_windows_command();
   void on_opacity_command(int percent);
+  void on_size_command(int percent);
   void on_click_through_command();
   void on_click_through_key();
   void on_above_full_screen_command();

@@ -44,8 +44,8 @@ WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   // scale: a DPI change from inside it (change_dpi) then finds the client
   // area it must keep. The size comes after, at the scale then in force.
   placed_ = placement_of(settings.rect, design_frame_);
-  move_to_placement(window, placed_, scale_);
-  size_for_client(window, placed_, scale_);
+  move_to_placement(window, sized(), scale_);
+  size_for_client(window, sized(), scale_);
   return settings;
 }
 
@@ -83,20 +83,35 @@ void WindowFace::follow_system_colours() {
 void WindowFace::change_dpi(int dots_per_inch, const RECT& suggested) {
   scale_ = TwipScale(dots_per_inch);
   lay_out();
-  placed_ = take_suggested_rect(window_, placed_, suggested, scale_);
+  const WindowPlacement moved = take_suggested_rect(window_, sized(), suggested, scale_);
+  placed_.left = moved.left;
+  placed_.top = moved.top;
   RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 SIZE WindowFace::size_at(int dots_per_inch) const {
-  return outer_size_at(window_, placed_, dots_per_inch);
+  return outer_size_at(window_, sized(), dots_per_inch);
+}
+
+void WindowFace::resize(int percent) {
+  size_percent_ = percent;
+  if (window_ == nullptr) return;
+  lay_out();
+  resize_on_monitor(window_, sized(), scale_);
+  RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+TwipScale WindowFace::contents_scale() const {
+  return TwipScale(scale_.dots_per_inch() * size_percent_ / kDesignSize);
 }
 
 void WindowFace::lay_out() {
   // What was made for the last scale goes once nothing uses it any more.
+  const TwipScale contents = contents_scale();
   const ControlFonts last_fonts =
-      std::exchange(fonts_, create_control_fonts(label_points_, scale_));
+      std::exchange(fonts_, create_control_fonts(label_points_, contents));
   for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
-    lay_out_control(window_, *layout, scale_,
+    lay_out_control(window_, *layout, contents,
                     takes_label_font_(layout->id) ? fonts_.labels.get() : fonts_.system.get());
   }
   for (const auto& [which, twips] :
@@ -104,6 +119,12 @@ void WindowFace::lay_out() {
     const HICON icon = resource_icon(IDI_APP, scale_.pixels(twips));
     SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
   }
+}
+
+WindowPlacement WindowFace::sized() const {
+  const float factor = static_cast<float>(size_percent_) / kDesignSize;
+  return {
+      placed_.left, placed_.top, {placed_.client.width * factor, placed_.client.height * factor}};
 }
 
 void WindowFace::take_colours(const ColourScheme& colours) {

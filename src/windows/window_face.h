@@ -51,9 +51,19 @@ class WindowFace {
   void change_dpi(int dots_per_inch, const RECT& suggested);
   // The outer size the window will take at a DPI it is about to cross to.
   SIZE size_at(int dots_per_inch) const;
+  // The contents at percent of their design's size, the frame still the
+  // monitor's: laid out again, the window grown or shrunk from its top left
+  // corner (moved in just enough to stay whole on its monitor), repainted
+  // once. Before load, only kept for it.
+  void resize(int percent);
+  int size_percent() const { return size_percent_; }
+  // The scale the contents are drawn at: the monitor's, times their size.
+  TwipScale contents_scale() const;
 
  private:
   void lay_out();
+  // Where the window is placed, with the client area at the contents' size.
+  WindowPlacement sized() const;
   // The scheme's colours and brushes, the last ones released.
   void take_colours(const ColourScheme& colours);
 
@@ -70,7 +80,8 @@ class WindowFace {
   BrushHandle background_;
   BrushHandle display_background_;
   BrushHandle head_background_;
-  WindowPlacement placed_{};
+  WindowPlacement placed_{};  // the client area at the design's size
+  int size_percent_ = kDesignSize;
 };
 
 }  // namespace qvutt

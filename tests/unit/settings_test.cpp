@@ -125,7 +125,7 @@ TEST(WindowSettings, LoadOneKeyAtATimeInLoadOrderRoundTheChoiceAndSaveAsTheyLoad
               about.always_on_top == kGrayed);
 }
 
-TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAndAboveFullScreenAsOne) {
+TEST(SeeThroughSettings, OpacityFrom40To100SizeAsOfferedClickThroughAndAboveFullScreenAsOne) {
   MemoryStore store;
   EXPECT_EQ(load_opacity(store), 100);
   const auto opacity_of = [&](const char* text) {
@@ -137,6 +137,12 @@ TEST(SeeThroughSettings, OpacityStandsAsDigitsFrom40To100ClickThroughAndAboveFul
        {"39", "101", "-60", "+60", " 60", "60.0", "", "99999999999999999999960"}) {
     EXPECT_EQ(opacity_of(fallback), 100) << fallback;
   }
+  for (const char* odd : {"0", "250", "big", "0200", " 200", "", "-100", "1.5e2"}) {
+    store.values["MAIN_Size"] = odd;
+    EXPECT_EQ(load_size(store), 100) << odd;
+  }
+  store.values["MAIN_Size"] = "300";
+  EXPECT_EQ(load_size(store), 300);
   for (const char* off : {"0", "01", "1 ", " 1", "yes", "true", ""}) {
     store.values["MAIN_ClickThrough"] = store.values["MAIN_AboveFullScreen"] = off;
     EXPECT_FALSE(load_click_through(store) || load_above_full_screen(store)) << off;

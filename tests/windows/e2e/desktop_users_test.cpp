@@ -4,9 +4,11 @@
 // through, and clicked through, with a key that always gives the clicks back.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "controls/control_ids.h"
+#include "e2e/looks.h"
 #include "e2e/program.h"
 
 namespace qvutt::e2e {
@@ -62,6 +64,37 @@ TEST(AtHomeOnTheDesktop, StartsWithWindowsWhenAskedAndKeepsAMoveThroughACrash) {
   program.kill();
   EXPECT_EQ(program.stored(), (Settings{{L"MAIN_Left", std::to_wstring(moved[0] * 15)},
                                         {L"MAIN_Top", std::to_wstring(moved[1] * 15)}}));
+}
+
+// Read across the room: the contents at twice their size, the digits drawn
+// anew twice as tall, kept for the next start; at three times, near the
+// screen's edge, moved in just enough to stay whole.
+TEST(AtHomeOnTheDesktop, AChosenSizeGrowsTheContentsIsKeptAndStaysWholeOnTheScreen) {
+  Program program;
+  program.start();
+  HWND main = program.main_window();
+  const Placement design = placement_of(main);
+  const HWND days = GetDlgItem(main, main_window::kDaysTotalLabel);
+  const int digits = rows_drawn(main, days);
+  choose_in_system_menu(main, {'Z', '2'});
+  const Placement grown = placement_of(main);
+  EXPECT_TRUE(grown[0] == design[0] && grown[1] == design[1] &&
+              std::abs(grown[2] - 2 * design[2]) <= 1 && std::abs(grown[3] - 2 * design[3]) <= 1);
+  EXPECT_TRUE(digits > 9 && std::abs(rows_drawn(main, days) - 2 * digits) <= 1) << digits;
+  EXPECT_EQ(program.stored()[L"MAIN_Size"], L"200");
+
+  program.close();
+  program.start();
+  main = program.main_window();
+  EXPECT_EQ(placement_of(main), grown);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(main, nullptr, work.right - 400, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  choose_in_system_menu(main, {'Z', '3'});
+  RECT frame{};
+  GetWindowRect(main, &frame);
+  EXPECT_TRUE(frame.right == work.right && frame.top == 100) << frame.right << ", " << frame.top;
+  EXPECT_LE(std::abs(placement_of(main)[2] - 3 * design[2]), 1);
 }
 
 // The alpha another program reads; -1 where the window is not layered at all.

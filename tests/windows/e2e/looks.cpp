@@ -88,6 +88,25 @@ testing::AssertionResult looks_like(HWND window, const std::string& reference, H
                                      << reference << ".actual.ppm in the working folder";
 }
 
+int rows_drawn(HWND window, HWND control) {
+  pump_messages_for(300);  // painted
+  RECT inside{};
+  GetWindowRect(control, &inside);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&inside), 2);
+  InflateRect(&inside, -1, -1);
+  const HDC dc = GetDC(window);
+  const COLORREF background = GetPixel(dc, inside.left, inside.top);
+  int drawn = 0;
+  for (LONG y = inside.top; y < inside.bottom; ++y) {
+    bool shows = false;
+    for (LONG x = inside.left; x < inside.right && !shows; ++x)
+      shows = GetPixel(dc, x, y) != background;
+    drawn += shows;
+  }
+  ReleaseDC(window, dc);
+  return drawn;
+}
+
 void check_dpi_round_trip(const Program& program, HWND window, const std::string& reference,
                           const std::array<LONG, 2>& client_twips, HWND ignored) {
   const auto placed_at = [&](LONG left, LONG top, int dots_per_inch) {

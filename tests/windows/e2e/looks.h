@@ -21,6 +21,11 @@ namespace qvutt::e2e {
 testing::AssertionResult looks_like(HWND window, const std::string& reference,
                                     HWND ignored = nullptr);
 
+// How many rows inside the control's border, in its window's client area,
+// show anything but the colour of its top left pixel there: the height of a
+// label's text, drawn on its background.
+int rows_drawn(HWND window, HWND control);
+
 // Takes the window to 144 dots per inch and back, as the system does when it
 // crosses to a monitor of another scale and returns: it stands where each
 // suggested rectangle begins, its client area is client_twips at that scale,

@@ -59,6 +59,7 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   const std::wstring section = L"Software\\QV_UTT\\window_tests";
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Opacity", REG_SZ, L"90", 6);
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Left", REG_SZ, L"1507", 10);
+  RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Size", REG_SZ, L"200", 8);
   dpi_of_first_move = 144;
   const HHOOK hook =
       SetWindowsHookExW(WH_CALLWNDPROC, change_dpi_in_first_move, nullptr, GetCurrentThreadId());
@@ -67,10 +68,11 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   UnhookWindowsHookEx(hook);
   const HWND window = main.hwnd();
 
-  // Moved to its place onto a monitor of 150%, it comes out sized and laid
-  // out for it: 3480 x 810 twips of client area, each control where its
-  // twips put it there, half as large again as at 96 dpi.
-  EXPECT_EQ(e2e::placement_of(window), (e2e::Placement{100, 67, 348, 81}));
+  // Moved to its place onto a monitor of 150%, its contents at 200%, it
+  // comes out sized and laid out for both: 3480 x 810 twips of client area
+  // twice over, each control where its twips put it there, half as large
+  // again as at 96 dpi.
+  EXPECT_EQ(e2e::placement_of(window), (e2e::Placement{100, 67, 696, 162}));
   const std::vector<e2e::Placement> at_150 = controls_of(window);
 
   // Each DPI has icons of its own size: new ones at 96 dpi, the first back at 144.
@@ -95,7 +97,7 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   const auto head_colour = [&] {
     e2e::pump_messages_for(300);
     const HDC dc = GetDC(window);
-    const COLORREF colour = GetPixel(dc, 151, 1);  // the "Hours" head, right of its text
+    const COLORREF colour = GetPixel(dc, 302, 2);  // the "Hours" head, right of its text
     ReleaseDC(window, dc);
     return colour;
   };
@@ -110,8 +112,8 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
 
   // Asked from inside its first move, before the system suggested a rectangle
   // for 144 dpi, it named the outer size whose client area is its own at that
-  // scale: 348 x 81.
-  RECT frame{0, 0, 348, 81};
+  // scale: 696 x 162.
+  RECT frame{0, 0, 696, 162};
   AdjustWindowRectExForDpi(&frame, GetWindowLongW(window, GWL_STYLE), FALSE,
                            GetWindowLongW(window, GWL_EXSTYLE), 144);
   EXPECT_TRUE(scaled_size.cx == frame.right - frame.left &&
@@ -139,10 +141,11 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   EXPECT_FALSE(checked_on_opening(kOpacity100Command) || checked_on_opening(kOpacity80Command));
   SendMessageW(window, WM_COMMAND, kOpacity80Command, 0);  // as Wine sends a submenu's choice
   EXPECT_TRUE(checked_on_opening(kOpacity80Command) && !checked_on_opening(kOpacity100Command));
+  EXPECT_TRUE(checked_on_opening(kSize200Command) && !checked_on_opening(kSize100Command));
 
   // The notification icon's menu: the system menu's own items, their texts
   // and marks, the submenu's too, then Exit.
-  const SystemMenuMarks marks{false, true, true, 60};
+  const SystemMenuMarks marks{false, true, true, 60, 200};
   mark_program_items(menu, marks);
   const MenuHandle icon_menu(make_icon_menu(marks));
   const auto item = [](HMENU in, int at) {
@@ -152,9 +155,9 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
     return text +
            std::to_wstring(GetMenuState(sub ? sub : in, sub ? 2 : at, MF_BYPOSITION) & MF_CHECKED);
   };
-  for (int at = 0, first = GetMenuItemCount(menu) - 5; at < 5; ++at)
+  for (int at = 0, first = GetMenuItemCount(menu) - 6; at < 6; ++at)
     EXPECT_EQ(item(icon_menu.get(), at), item(menu, first + at));
-  EXPECT_EQ(item(icon_menu.get(), 6), L"E&xit0");
+  EXPECT_EQ(item(icon_menu.get(), 7), L"E&xit0");
 
   // Nobody moved it: it saves exactly the twips it loaded.
   SendMessageW(window, WM_CLOSE, 0, 0);
