@@ -4,6 +4,7 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include "desktop/system_library.h"
 #include "windows/main_window.h"
 
 namespace {
@@ -17,6 +18,9 @@ int report_failure(const wchar_t* what) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // First: a library of a system DLL's name beside a downloaded copy must
+  // never load, whichever component asks for it.
+  qvutt::search_system_folder_only();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 

@@ -20,4 +20,14 @@ HMODULE load_system_library(const wchar_t* file_name) {
   return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+void search_system_folder_only() {
+  using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+  // Looked up: Windows 7 without the update has no such call, and the
+  // program must still start there.
+  const auto set_default_folders =
+      reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void (*)()>(
+          GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  if (set_default_folders != nullptr) set_default_folders(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 }  // namespace qvutt

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/control_ids.h"
+#include "desktop/system_library.h"
 #include "e2e/program.h"
 #include "windows/main_window.h"
 #include "windows/system_menu.h"
@@ -56,6 +57,11 @@ std::vector<e2e::Placement> controls_of(HWND window, LONG halves = 2) {
 // One window a process: its class is registered once.
 TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   using namespace main_window;
+  // The program's entry first makes System32 the only folder a load by name
+  // searches, for the whole process: the decoy beside these tests is no
+  // longer found.
+  search_system_folder_only();
+  EXPECT_EQ(LoadLibraryW(L"decoy_oleacc.dll"), nullptr);
   const std::wstring section = L"Software\\QV_UTT\\window_tests";
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Opacity", REG_SZ, L"90", 6);
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Left", REG_SZ, L"1507", 10);
