@@ -77,6 +77,14 @@ TEST(FullScreen, StepsAsideWithAboutForFullScreenWorkAndComesBackOnTopWithoutThe
   EXPECT_FALSE(eventually([&] { return !shown_on_top(main); }, 1500));
   DestroyWindow(dimmer);
 
+  // Nor is the player, full screen again, while its program marks it not
+  // full screen for the shell.
+  SetPropW(player.window, L"NonRudeHWND", reinterpret_cast<HANDLE>(1));
+  ShowWindow(player.window, SW_RESTORE);
+  EXPECT_FALSE(eventually([&] { return !shown_on_top(main); }, 1500));
+  RemovePropW(player.window, L"NonRudeHWND");
+  ShowWindow(player.window, SW_MINIMIZE);
+
   // The player back in front sends both aside with About open; minimized
   // again, it brings both back, About still modal and showing the address.
   double_click(main, kLogoPicture);

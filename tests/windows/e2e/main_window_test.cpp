@@ -104,10 +104,8 @@ TEST(MainWindow, OpensWhereItWasStoredAndTakesDefaultsForWhatIsCorrupt) {
   Program program;
   program.store(L"MAIN_Left", L"-150000");
   const DWORD seventeen = 0x00370031;  // "17" in UTF-16, as a number: not text
-  for (const wchar_t* key : {L"MAIN_Top", L"MAIN_Size"}) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, program.section().c_str(), key, REG_DWORD, &seventeen,
-                    sizeof seventeen);
-  }
+  for (const wchar_t* key : {L"MAIN_Top", L"MAIN_Size"})
+    RegSetKeyValueW(HKEY_CURRENT_USER, program.section().c_str(), key, REG_DWORD, &seventeen, 4);
   program.store(L"MAIN_Width", std::wstring(3000, L'7'));
   program.store(L"MAIN_Height", L"2835");
   program.store(L"AlwaysOnTop_TICKBOX", L"2");

@@ -30,11 +30,14 @@ std::vector<DWORD> shell_messages_for(HWND main) {
   return messages;
 }
 
+// The icon's tip, the story's copy's file name, as its payload holds it:
+// UTF-16 with its ending zero.
+const std::string kTip{reinterpret_cast<const char*>(L"QVUTT-TEST"), sizeof L"QVUTT-TEST"};
+
 // The version the icon asks for in NIM_SETVERSION's payload: after the tip,
 // the state and its mask, and the balloon's text, wherever Wine puts the tip.
 UINT version_asked(const ShellCall& call) {
-  const wchar_t tip[] = L"QVUTT-TEST";
-  const std::size_t at = call.payload.find({reinterpret_cast<const char*>(tip), sizeof tip});
+  const std::size_t at = call.payload.find(kTip);
   const std::size_t version_at = at + sizeof(WCHAR[128]) + 2 * sizeof(DWORD) + sizeof(WCHAR[256]);
   UINT version = 0;
   if (at != std::string::npos && call.payload.size() >= version_at + sizeof version)
@@ -69,11 +72,9 @@ TEST(NotificationArea, TheIconComesThoughTheShellRefusesOrForgetsItBringsTheWind
   std::vector<DWORD> sent{NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_SETVERSION};
   EXPECT_TRUE(eventually([&] { return shell_messages_for(main) == sent; }));
   const ShellCall added = shell_calls().at(4);
-  EXPECT_EQ(added.fields[2], UINT{NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP});
-  EXPECT_EQ(added.fields[3], kNotificationIconMessage);
-  const wchar_t tip[] = L"QVUTT-TEST";  // with its ending zero: the whole tip
-  EXPECT_NE(added.payload.find({reinterpret_cast<const char*>(tip), sizeof tip}),
-            std::string::npos);
+  EXPECT_TRUE(added.fields[2] == UINT{NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP} &&
+              added.fields[3] == kNotificationIconMessage);
+  EXPECT_NE(added.payload.find(kTip), std::string::npos);
   const std::string art = icon_bits(program.executable());
   EXPECT_NE(added.payload.find(art), std::string::npos);
   EXPECT_EQ(version_asked(shell_calls().at(5)), UINT{NOTIFYICON_VERSION_4});
