@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Every test: installs what is missing, builds the native tree and the
-# Windows trees (32-bit and 64-bit, each by GCC and by clang), runs the native
-# tests and lint, checks the programs' images, then runs the Windows tests
+# Every test: installs what is missing, builds the native tree (again under
+# the sanitizers) and the Windows trees (32-bit and 64-bit, each by GCC and
+# by clang), runs the native tests and lint, checks the programs' images, then runs the Windows tests
 # under Wine on a virtual display for each architecture this machine can run
 # (scripts/arches.sh; the 32-bit ones under qemu-user where the kernel runs
 # no 32-bit programs, or where QVUTT_X86_TESTS=qemu asks), takes the
@@ -22,6 +22,12 @@ echo "32-bit (x86) Windows tests: $x86_path"
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer: the
+# portable code reads what any program may have written to the registry, and
+# a bad read, an overflow or any other undefined behaviour there fails them.
+cmake --preset native-sanitized >/dev/null
+cmake --build --preset native-sanitized
+ctest --preset native-sanitized
 bash scripts/lint.sh
 
 # Each program built by GCC, the release's compiler, and by clang, a second
