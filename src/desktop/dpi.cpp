@@ -36,13 +36,16 @@ TwipScale screen_scale() {
 }
 
 TwipScale primary_monitor_scale() {
+  return monitor_scale(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+}
+
+TwipScale monitor_scale(HMONITOR monitor) {
   const auto dpi_for_monitor =
       function_in<GetDpiForMonitorFunction>(load_system_library(L"shcore.dll"), "GetDpiForMonitor");
   UINT dots_per_inch = 0;
   UINT vertical = 0;
   if (dpi_for_monitor == nullptr ||
-      dpi_for_monitor(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), kEffectiveDpi,
-                      &dots_per_inch, &vertical) != S_OK ||
+      dpi_for_monitor(monitor, kEffectiveDpi, &dots_per_inch, &vertical) != S_OK ||
       dots_per_inch == 0) {
     return screen_scale();
   }

@@ -18,6 +18,10 @@ TwipScale screen_scale();
 // without a sign-out, as the screen's does not. The screen's elsewhere.
 TwipScale primary_monitor_scale();
 
+// The dots per inch of the monitor, where the system tells it (Windows 8.1
+// and later); the screen's elsewhere.
+TwipScale monitor_scale(HMONITOR monitor);
+
 // The dots per inch of the monitor the window is on, where the system tells
 // it (Windows 10 1607 and later); the screen's elsewhere.
 TwipScale window_scale(HWND window);

@@ -16,12 +16,10 @@ SIZE client_pixels(const WindowPlacement& placed, const TwipScale& scale) {
   return {scale.pixels(placed.client.width), scale.pixels(placed.client.height)};
 }
 
-// Puts the window's outer frame at left, top, sized for its client area, then
-// makes up whatever the client area still misses: the frame drawn can differ
-// from the one the system predicts (Wine goes on drawing the old DPI's frame
-// after a DPI change).
-void place_frame(HWND window, int left, int top, const SIZE& outer, const SIZE& client) {
-  SetWindowPos(window, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+// Makes up whatever the client area misses of client: the frame drawn can
+// differ from the one the system predicts (Wine goes on drawing the old
+// DPI's frame after a DPI change).
+void make_up_client(HWND window, const SIZE& client) {
   RECT drawn{};
   GetClientRect(window, &drawn);
   const SIZE missing{client.cx - drawn.right, client.cy - drawn.bottom};
@@ -29,6 +27,12 @@ void place_frame(HWND window, int left, int top, const SIZE& outer, const SIZE& 
   const RECT frame = frame_of(window);
   SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + missing.cx,
                frame.bottom - frame.top + missing.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Puts the window's outer frame at left, top, sized for its client area.
+void place_frame(HWND window, int left, int top, const SIZE& outer, const SIZE& client) {
+  SetWindowPos(window, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  make_up_client(window, client);
 }
 
 // The frame moved the least distance that puts it inside the work area of
@@ -41,6 +45,11 @@ PixelRect inside_work_area(HMONITOR on, const PixelRect& frame) {
   return moved_inside(frame, {area.left, area.top, area.right, area.bottom});
 }
 
+HMONITOR monitor_of(const PixelRect& frame, DWORD otherwise) {
+  const RECT screen_frame{frame.left, frame.top, frame.right, frame.bottom};
+  return MonitorFromRect(&screen_frame, otherwise);
+}
+
 }  // namespace
 
 WindowPlacement placement_of(const WindowRect& rect, const TwipSize& design_frame) {
@@ -50,24 +59,29 @@ WindowPlacement placement_of(const WindowRect& rect, const TwipSize& design_fram
           client_twips({rect.width, rect.height}, design_frame)};
 }
 
-void move_to_placement(HWND window, WindowPlacement placed, TwipScale size_scale) {
-  const SIZE outer = outer_size_at(window, placed, size_scale.dots_per_inch());
-  PixelRect frame{placed.left.pixels, placed.top.pixels, placed.left.pixels + outer.cx,
-                  placed.top.pixels + outer.cy};
-  RECT screen_frame{frame.left, frame.top, frame.right, frame.bottom};
-  if (MonitorFromRect(&screen_frame, MONITOR_DEFAULTTONULL) == nullptr) {
-    frame = inside_work_area(MonitorFromRect(&screen_frame, MONITOR_DEFAULTTONEAREST), frame);
-  }
+MonitorFit fit_on_monitor(HWND window, const WindowPlacement& placed, const TwipScale& size_scale) {
+  const auto frame_at = [&](const TwipScale& scale) {
+    const SIZE outer = outer_size_at(window, placed, scale.dots_per_inch());
+    return PixelRect{placed.left.pixels, placed.top.pixels, placed.left.pixels + outer.cx,
+                     placed.top.pixels + outer.cy};
+  };
+  const HMONITOR on = monitor_of(frame_at(size_scale), MONITOR_DEFAULTTONEAREST);
+  // Where the window already stands, its own scale: shcore is loaded only
+  // for another monitor.
+  const TwipScale scale =
+      on == MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) ? size_scale : monitor_scale(on);
+  const PixelRect frame = frame_at(scale);
   // A rescued window stands elsewhere than placed, so it saves where it stands.
-  SetWindowPos(window, nullptr, frame.left, frame.top, outer.cx, outer.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (monitor_of(frame, MONITOR_DEFAULTTONULL) == on) return {scale, frame};
+  return {scale, inside_work_area(on, frame)};
 }
 
-void size_for_client(HWND window, const WindowPlacement& placed, const TwipScale& size_scale) {
-  const RECT frame = frame_of(window);
-  place_frame(window, frame.left, frame.top,
-              outer_size_at(window, placed, size_scale.dots_per_inch()),
-              client_pixels(placed, size_scale));
+void move_to_fit(HWND window, const WindowPlacement& placed, const MonitorFit& fit,
+                 const TwipScale& scale_after) {
+  const PixelRect& frame = fit.frame;
+  SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
+               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  make_up_client(window, client_pixels(placed, scale_after));
 }
 
 void resize_on_monitor(HWND window, const WindowPlacement& placed, const TwipScale& size_scale) {

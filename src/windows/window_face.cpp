@@ -37,15 +37,16 @@ WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
     create_control(window, *layout);
   }
-  lay_out();
   RegistryStore store;
   const WindowSettings settings = load_window_settings(store, keys);
-  // Placed before the move, which may take the window to a monitor of another
-  // scale: a DPI change from inside it (change_dpi) then finds the client
-  // area it must keep. The size comes after, at the scale then in force.
+  // Laid out once, at the scale of the monitor it is going to, and moved
+  // there at that size: the DPI change the system sends from inside the move
+  // then finds nothing left to change.
   placed_ = placement_of(settings.rect, design_frame_);
-  move_to_placement(window, sized(), scale_);
-  size_for_client(window, sized(), scale_);
+  const MonitorFit fit = fit_on_monitor(window, sized(), scale_);
+  scale_ = fit.scale;
+  lay_out();
+  move_to_fit(window, sized(), fit, scale_);
   return settings;
 }
 
@@ -81,11 +82,17 @@ void WindowFace::follow_system_colours() {
 }
 
 void WindowFace::change_dpi(int dots_per_inch, const RECT& suggested) {
+  // One the window's own placing move set off finds it laid out already. One
+  // from inside the move that takes another is refused: where each scale's
+  // size stands mostly on the other's monitor, taking it would loop.
+  if (dots_per_inch == scale_.dots_per_inch() || changing_dpi_) return;
+  changing_dpi_ = true;
   scale_ = TwipScale(dots_per_inch);
   lay_out();
   const WindowPlacement moved = take_suggested_rect(window_, sized(), suggested, scale_);
   placed_.left = moved.left;
   placed_.top = moved.top;
+  changing_dpi_ = false;
   RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 

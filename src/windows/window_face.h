@@ -33,8 +33,9 @@ class WindowFace {
         takes_label_font_(takes_label_font),
         design_frame_(design_frame) {}
 
-  // The load sequence's common start: the controls and icons at the window's
-  // DPI, then its settings read and the window placed where they say.
+  // The load sequence's common start: the controls made, the settings read,
+  // everything laid out at the scale of the monitor they place the window on,
+  // and the window moved and sized there.
   WindowSettings load(HWND window, const WindowKeys& keys);
   // Where the window stands now, saved in twips under keys.
   void save_position(SettingsStore& store, const WindowKeys& keys) const;
@@ -47,7 +48,8 @@ class WindowFace {
   // The colours again from the system's; the window repainted if they changed.
   void follow_system_colours();
   // Everything at the new DPI, the window in the rectangle the system
-  // suggests, then one repaint.
+  // suggests, then one repaint; nothing for the DPI in force, or from inside
+  // its own move.
   void change_dpi(int dots_per_inch, const RECT& suggested);
   // The outer size the window will take at a DPI it is about to cross to.
   SIZE size_at(int dots_per_inch) const;
@@ -82,6 +84,7 @@ class WindowFace {
   BrushHandle head_background_;
   WindowPlacement placed_{};  // the client area at the design's size
   int size_percent_ = kDesignSize;
+  bool changing_dpi_ = false;
 };
 
 }  // namespace qvutt

@@ -1,12 +1,15 @@
 // The main window made in this process, for what another process cannot see
-// under Wine: a DPI change from inside the window's first move, as Windows
-// sends it onto a monitor of another scale, a change of the system's colours
+// under Wine: a first place across two monitors of other scales, with the
+// DPI change Windows sends from inside the move (Wine has one scale for all
+// monitors, so the test's stand-ins tell the monitors), a change of the system's colours
 // (a program running apart gets WM_SYSCOLORCHANGE after another's
 // SetSysColors, but goes on reading the old colours), the window's icons
 // (WM_GETICON from another process answers 0), and the marks of its system
 // menu (which another process cannot read).
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -19,23 +22,95 @@
 namespace qvutt {
 namespace {
 
-// In per-monitor v2, a SetWindowPos onto a monitor of another scale asks the
-// window for its size there and tells it of the change before it returns: so
-// this hook, on the window's own thread, once the main window's first move has
-// moved it. The rectangle suggested is the one Windows makes of the answer.
-int dpi_of_first_move = 0;
+// Points this program's imports of the function name at a stand-in, and
+// returns what they pointed at: the program's code linked in here calls it.
+void* replace_import(const char* name, const void* stand_in) {
+  auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+  const auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(
+      base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  void* was = nullptr;
+  for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+           base +
+           headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+       module->Name != 0; ++module) {
+    auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+    for (auto* named = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+         named->u1.AddressOfData != 0; ++named, ++slot) {
+      if (IMAGE_SNAP_BY_ORDINAL(named->u1.Ordinal) ||
+          std::strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + named->u1.AddressOfData)->Name,
+                      name) != 0)
+        continue;
+      DWORD access = 0;
+      VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &access);
+      was = reinterpret_cast<void*>(
+          std::exchange(slot->u1.Function, reinterpret_cast<ULONG_PTR>(stand_in)));
+      VirtualProtect(slot, sizeof *slot, access, &access);
+    }
+  }
+  return was;
+}
+
+// Monitors as Windows would tell them: one of 144 dpi between two of 96, on
+// the screen the test's display has. A place across its right seam at 200%
+// stands mostly on it at 96 dpi's size and mostly on its neighbour at 144's.
+struct Monitor {
+  RECT area;
+  UINT dots_per_inch;
+} monitors[] = {{{0, 0, 500, 1024}, 96}, {{500, 0, 900, 1024}, 144}, {{900, 0, 1900, 1024}, 96}};
+
+HMONITOR WINAPI monitor_from_rect(const RECT* rect, DWORD otherwise) {
+  Monitor* most = otherwise == MONITOR_DEFAULTTONULL ? nullptr : &monitors[0];
+  LONG most_area = 0;
+  for (Monitor& monitor : monitors) {
+    RECT common{};
+    IntersectRect(&common, rect, &monitor.area);
+    const LONG area = (common.right - common.left) * (common.bottom - common.top);
+    if (area > most_area) std::tie(most, most_area) = std::pair{&monitor, area};
+  }
+  return reinterpret_cast<HMONITOR>(most);
+}
+HMONITOR WINAPI monitor_from_window(HWND window, DWORD otherwise) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  return monitor_from_rect(&frame, otherwise);
+}
+BOOL WINAPI monitor_info(HMONITOR monitor, MONITORINFO* info) {
+  info->rcMonitor = info->rcWork = reinterpret_cast<Monitor*>(monitor)->area;
+  return TRUE;
+}
+HRESULT WINAPI dpi_for_monitor(HMONITOR monitor, int, UINT* across, UINT* down) {
+  *across = *down = reinterpret_cast<Monitor*>(monitor)->dots_per_inch;
+  return S_OK;
+}
+FARPROC(WINAPI* real_proc_address)(HMODULE, const char*);
+FARPROC WINAPI proc_address(HMODULE module, const char* name) {
+  return HIWORD(name) != 0 && std::strcmp(name, "GetDpiForMonitor") == 0
+             ? reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(dpi_for_monitor))
+             : real_proc_address(module, name);
+}
+
+// Windows' own part, on the window's thread: after each move of the main
+// window, the scale of the monitor it stands mostly on becomes its own,
+// asked for and told from inside that move. Counted, and no more than four,
+// for an order that would go on for ever.
+UINT window_dpi = 96;
+int dpi_changes = 0;
 SIZE scaled_size{};
-LRESULT CALLBACK change_dpi_in_first_move(int code, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK follow_monitor_scale(int code, WPARAM wparam, LPARAM lparam) {
   const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lparam);
-  const auto* moved = reinterpret_cast<const WINDOWPOS*>(sent.lParam);
-  if (code == HC_ACTION && sent.message == WM_WINDOWPOSCHANGED && dpi_of_first_move != 0 &&
-      GetParent(sent.hwnd) == nullptr && !(moved->flags & SWP_NOMOVE)) {
-    const int dots_per_inch = std::exchange(dpi_of_first_move, 0);
-    SendMessageW(sent.hwnd, WM_GETDPISCALEDSIZE, dots_per_inch,
-                 reinterpret_cast<LPARAM>(&scaled_size));
-    RECT suggested{moved->x, moved->y, moved->x + scaled_size.cx, moved->y + scaled_size.cy};
-    SendMessageW(sent.hwnd, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
-                 reinterpret_cast<LPARAM>(&suggested));
+  RECT frame{};
+  if (code == HC_ACTION && sent.message == WM_WINDOWPOSCHANGED && GetParent(sent.hwnd) == nullptr &&
+      GetWindowRect(sent.hwnd, &frame)) {
+    const UINT dots_per_inch =
+        reinterpret_cast<Monitor*>(monitor_from_window(sent.hwnd, 0))->dots_per_inch;
+    if (dots_per_inch != std::exchange(window_dpi, dots_per_inch) && ++dpi_changes <= 4) {
+      SendMessageW(sent.hwnd, WM_GETDPISCALEDSIZE, dots_per_inch,
+                   reinterpret_cast<LPARAM>(&scaled_size));
+      RECT suggested{frame.left, frame.top, frame.left + scaled_size.cx,
+                     frame.top + scaled_size.cy};
+      SendMessageW(sent.hwnd, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
+                   reinterpret_cast<LPARAM>(&suggested));
+    }
   }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
@@ -64,21 +139,30 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   EXPECT_EQ(LoadLibraryW(L"decoy_oleacc.dll"), nullptr);
   const std::wstring section = L"Software\\QV_UTT\\window_tests";
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Opacity", REG_SZ, L"90", 6);
-  RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Left", REG_SZ, L"1507", 10);
+  RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Left", REG_SZ, L"9000", 10);
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Size", REG_SZ, L"200", 8);
-  dpi_of_first_move = 144;
+  const auto code = [](auto function) { return reinterpret_cast<void*>(function); };
+  std::pair<const char*, void*> stand_ins[] = {{"MonitorFromRect", code(monitor_from_rect)},
+                                               {"MonitorFromWindow", code(monitor_from_window)},
+                                               {"GetMonitorInfoW", code(monitor_info)},
+                                               {"GetProcAddress", code(proc_address)}};
+  for (auto& [name, function] : stand_ins) function = replace_import(name, function);
+  real_proc_address = reinterpret_cast<decltype(real_proc_address)>(stand_ins[3].second);
   const HHOOK hook =
-      SetWindowsHookExW(WH_CALLWNDPROC, change_dpi_in_first_move, nullptr, GetCurrentThreadId());
+      SetWindowsHookExW(WH_CALLWNDPROC, follow_monitor_scale, nullptr, GetCurrentThreadId());
   MainWindow main;
   ASSERT_TRUE(main.create(GetModuleHandleW(nullptr)));
   UnhookWindowsHookEx(hook);
+  for (const auto& [name, function] : stand_ins) replace_import(name, function);
   const HWND window = main.hwnd();
 
-  // Moved to its place onto a monitor of 150%, its contents at 200%, it
-  // comes out sized and laid out for both: 3480 x 810 twips of client area
-  // twice over, each control where its twips put it there, half as large
-  // again as at 96 dpi.
-  EXPECT_EQ(e2e::placement_of(window), (e2e::Placement{100, 67, 696, 162}));
+  // Its place at the size of either monitor's scale would take it onto the
+  // other's. Laid out for the monitor it stood on at 96 dpi, 150%, with its
+  // contents at 200%, it is moved in to stand whole there: 3480 x 810 twips
+  // of client area twice over, after one change of scale, told from inside
+  // the move and the last one.
+  EXPECT_EQ(e2e::placement_of(window), (e2e::Placement{500, 67, 696, 162}));
+  EXPECT_TRUE(dpi_changes == 1 && window_dpi == 144) << dpi_changes << " changes";
   const std::vector<e2e::Placement> at_150 = controls_of(window);
 
   // Each DPI has icons of its own size: new ones at 96 dpi, the first back at 144.
@@ -165,9 +249,9 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
     EXPECT_EQ(item(icon_menu.get(), at), item(menu, first + at));
   EXPECT_EQ(item(icon_menu.get(), 7), L"E&xit0");
 
-  // Nobody moved it: it saves exactly the twips it loaded.
+  // Moved in, it saves where it now stands.
   SendMessageW(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(e2e::values_in(section)[L"MAIN_Left"], L"1507");
+  EXPECT_EQ(e2e::values_in(section)[L"MAIN_Left"], L"7500");
   RegDeleteTreeW(HKEY_CURRENT_USER, section.c_str());
 }
 
