@@ -44,8 +44,8 @@ bool about_cycle(const qvutt::e2e::Program& program) {
   if (about == nullptr) return false;
   for (const HWND window : {program.main_window(), about}) {
     const qvutt::e2e::Placement at_96 = qvutt::e2e::placement_of(window);
-    program.change_dpi(window, 144, {at_96[0], at_96[1], at_96[2] * 3 / 2, at_96[3] * 3 / 2});
-    program.change_dpi(window, 96, at_96);
+    program.change_dpi(window, 144, {at_96[0], at_96[1]});
+    program.change_dpi(window, 96, {at_96[0], at_96[1]});
   }
   SendDlgItemMessageW(about, qvutt::about_window::kOkButton, BM_CLICK, 0, 0);
   return program.about_window(false) == nullptr;

@@ -29,8 +29,6 @@ class UptimeCounter {
   // One second's step.
   void tick(UptimeTexts& shown);
 
-  double accumulator() const { return accumulator_; }
-
  private:
   double accumulator_ = 0.0;
   std::int64_t clock_seconds_ = 0;  // counted of the clock, ticks sent from outside apart

@@ -158,8 +158,6 @@ TEST(SeeThroughSettings, OpacityFrom40To100SizeAsOfferedClickThroughAndAboveFull
   // The settings section is the program file's base name, without its extension.
   EXPECT_EQ(section_from_executable_path(L"D:\\tools.old\\my.copy.EXE"), L"my.copy");
   EXPECT_EQ(section_from_executable_path(L"\\\\server\\share\\Uptime"), L"Uptime");
-  EXPECT_EQ(section_from_executable_path(L"C:Uptime.exe"), L"Uptime");
-  EXPECT_EQ(section_from_executable_path(L"/home/user/Uptime.exe"), L"Uptime");
 }
 
 }  // namespace

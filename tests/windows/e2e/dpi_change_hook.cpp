@@ -1,25 +1,23 @@
 // The hook that a test's Program::change_dpi loads into the program.
+#include <windows.h>
+// after windows.h, which it needs
+#include <windowsx.h>
+
 #include "e2e/dpi_change_hook.h"
 
 namespace {
 
-using namespace qvutt::e2e;
-
 LRESULT CALLBACK deliver_dpi_change(int code, WPARAM wparam, LPARAM lparam) {
   const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lparam);
-  static const UINT request_message = RegisterWindowMessageW(kDpiChangeRequest);
-  if (code == HC_ACTION && sent.message == request_message) {
-    const HANDLE shared = OpenFileMappingW(FILE_MAP_WRITE, FALSE, kDpiChangeRequest);
-    if (auto* request = static_cast<DpiChange*>(
-            shared ? MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, sizeof(DpiChange)) : nullptr)) {
-      RECT suggested = request->suggested;
-      SendMessageW(sent.hwnd, WM_DPICHANGED,
-                   MAKEWPARAM(request->dots_per_inch, request->dots_per_inch),
-                   reinterpret_cast<LPARAM>(&suggested));
-      request->delivered = 1;
-      UnmapViewOfFile(request);
-    }
-    if (shared) CloseHandle(shared);
+  static const UINT request = RegisterWindowMessageW(qvutt::e2e::kDpiChangeRequest);
+  if (code == HC_ACTION && sent.message == request) {
+    const auto dots_per_inch = static_cast<WORD>(sent.wParam);
+    SIZE size{};
+    SendMessageW(sent.hwnd, WM_GETDPISCALEDSIZE, dots_per_inch, reinterpret_cast<LPARAM>(&size));
+    const POINT at{GET_X_LPARAM(sent.lParam), GET_Y_LPARAM(sent.lParam)};
+    RECT suggested{at.x, at.y, at.x + size.cx, at.y + size.cy};
+    SendMessageW(sent.hwnd, WM_DPICHANGED, MAKEWPARAM(dots_per_inch, dots_per_inch),
+                 reinterpret_cast<LPARAM>(&suggested));
   }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }

@@ -4,19 +4,12 @@
 // written into the program from outside.
 #pragma once
 
-#include <windows.h>
-
 namespace qvutt::e2e {
 
-// Sent to the window, with the hook in place: the hook, called on the
-// program's thread before the window's procedure, reads the request from
-// the shared memory of that name and sets `delivered` once it has sent it.
+// The message sent to the window, with the hook in place: the DPI in wParam,
+// the suggested rectangle's left and top in lParam. The hook, called on the
+// program's thread before the window's procedure, asks the window its size
+// at that DPI (WM_GETDPISCALEDSIZE), as Windows does before it suggests one.
 inline constexpr wchar_t kDpiChangeRequest[] = L"QVUTT-TEST-dpi-change";
-
-struct DpiChange {
-  int dots_per_inch;
-  RECT suggested;
-  LONG delivered;
-};
 
 }  // namespace qvutt::e2e

@@ -26,11 +26,11 @@ testing::AssertionResult looks_like(HWND window, const std::string& reference,
 // label's text, drawn on its background.
 int rows_drawn(HWND window, HWND control);
 
-// Takes the window to 144 dots per inch and back, as the system does when it
-// crosses to a monitor of another scale and returns: it stands where each
-// suggested rectangle begins, its client area is client_twips at that scale,
-// and it looks like reference-144dpi, then reference-96dpi again.
-void check_dpi_round_trip(const Program& program, HWND window, const std::string& reference,
+// Checks the window looks like reference-96dpi, then takes it to 144 dots per
+// inch, as the system does when it crosses to a monitor of another scale: it
+// stands where the suggested rectangle begins, its client area is
+// client_twips at that scale, and it looks like reference-144dpi.
+void check_dpi_change(const Program& program, HWND window, const std::string& reference,
                           const std::array<LONG, 2>& client_twips, HWND ignored = nullptr);
 
 }  // namespace qvutt::e2e

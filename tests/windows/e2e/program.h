@@ -85,8 +85,9 @@ class Program {
   bool uptime_ticks(long count);
 
   // WM_DPICHANGED as the system sends it: from the window's own thread, the
-  // rectangle in the program's own memory (dpi_change_hook.h).
-  void change_dpi(HWND window, int dots_per_inch, const Placement& suggested) const;
+  // rectangle in the program's own memory, at `at` and of the size the
+  // window names for the DPI (dpi_change_hook.h).
+  void change_dpi(HWND window, int dots_per_inch, POINT at) const;
 
  private:
   std::wstring executable_;
