@@ -31,6 +31,6 @@ int rows_drawn(HWND window, HWND control);
 // stands where the suggested rectangle begins, its client area is
 // client_twips at that scale, and it looks like reference-144dpi.
 void check_dpi_change(const Program& program, HWND window, const std::string& reference,
-                          const std::array<LONG, 2>& client_twips, HWND ignored = nullptr);
+                      const std::array<LONG, 2>& client_twips, HWND ignored = nullptr);
 
 }  // namespace qvutt::e2e
