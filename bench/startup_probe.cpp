@@ -1,12 +1,17 @@
 // Start-up time of a program against yardsticks, all measured alike and in
 // turn: from CreateProcess to a visible window of the new process whose first
 // child shows text. Prints the median of each and the program's ratio to each.
+// With --phases, runs the program's marked copy instead and prints when each
+// phase of its start-up ended, as medians from CreateProcess.
 //   usage: startup_probe RUNS PROGRAM YARDSTICK [YARDSTICK...]
+//          startup_probe --phases RUNS MARKED_PROGRAM
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -31,8 +36,11 @@ BOOL CALLBACK shows_text(HWND window, LPARAM lparam) {
   return TRUE;
 }
 
-// Milliseconds from start to first text, or a negative number on failure.
-double time_to_first_text(const wchar_t* program) {
+// Milliseconds from start to first text, or a negative number on failure;
+// started, the performance counter just before the process was created. The
+// program is closed then, or linger milliseconds later.
+double time_to_first_text(const wchar_t* program, LARGE_INTEGER* started_at = nullptr,
+                          DWORD linger = 0) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -41,6 +49,7 @@ double time_to_first_text(const wchar_t* program) {
   LARGE_INTEGER frequency, started, now;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&started);
+  if (started_at != nullptr) *started_at = started;
   if (!CreateProcessW(program, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process)) {
     return -1;
@@ -55,6 +64,7 @@ double time_to_first_text(const wchar_t* program) {
   if (search.found != nullptr) {
     elapsed = 1000.0 * static_cast<double>(now.QuadPart - started.QuadPart) /
               static_cast<double>(frequency.QuadPart);
+    Sleep(linger);
     PostMessageW(search.found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
@@ -70,9 +80,58 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+// The marked copy's phases: where each ended, in milliseconds from
+// CreateProcess, the median of runs (the copy writes them at its first paint,
+// once it has shown its text, to the file named in its environment).
+int print_phases(int runs, const wchar_t* program) {
+  wchar_t marks[MAX_PATH];
+  GetTempPathW(MAX_PATH, marks);
+  wcscat(marks, L"qvutt-startup-marks.txt");
+  SetEnvironmentVariableW(L"QVUTT_STARTUP_MARKS", marks);
+  std::vector<std::string> order;
+  std::map<std::string, std::vector<double>> ended;
+  for (int run = -1; run < runs; ++run) {
+    DeleteFileW(marks);
+    LARGE_INTEGER started;
+    if (time_to_first_text(program, &started, 500) < 0) return 1;
+    std::FILE* file = _wfopen(marks, L"r");
+    if (file == nullptr) return 1;
+    std::vector<std::pair<std::string, long long>> lines;
+    char phase[64];
+    long long ticks = 0;
+    while (std::fscanf(file, " %63[^0-9] %lld", phase, &ticks) == 2) {
+      std::string name(phase);
+      name.erase(name.find_last_not_of(' ') + 1);
+      lines.emplace_back(name, ticks);
+    }
+    std::fclose(file);
+    if (lines.empty() || lines.back().first != "frequency") return 1;
+    const double per_ms = static_cast<double>(lines.back().second) / 1000.0;
+    lines.pop_back();
+    for (const auto& [name, at] : lines) {
+      if (run == -1 && ended.count(name) == 0) order.push_back(name);
+      if (run >= 0) ended[name].push_back(static_cast<double>(at - started.QuadPart) / per_ms);
+    }
+  }
+  std::printf("start-up phases of %ls, each one's end, median of %d (ms from CreateProcess):\n",
+              program, runs);
+  double before = 0;
+  for (const std::string& name : order) {
+    const double at = median(ended[name]);
+    std::printf("  %-26s %6.1f  (+%.1f)\n", name.c_str(), at, at - before);
+    before = at;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 4 && std::wstring(argv[1]) == L"--phases" && _wtoi(argv[2]) > 0) {
+    const int status = print_phases(_wtoi(argv[2]), argv[3]);
+    if (status != 0) std::fprintf(stderr, "%ls wrote no start-up marks\n", argv[3]);
+    return status;
+  }
   if (argc < 4 || _wtoi(argv[1]) < 1) {
     std::fprintf(stderr, "usage: startup_probe RUNS PROGRAM YARDSTICK [YARDSTICK...]\n");
     return 2;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "desktop/system_library.h"
+#include "win32/startup_marks.h"
 #include "windows/main_window.h"
 
 namespace {
@@ -20,9 +21,11 @@ int report_failure(const wchar_t* what) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // First: a library of a system DLL's name beside a downloaded copy must
   // never load, whichever component asks for it.
+  qvutt::mark_startup("entry");
   qvutt::search_system_folder_only();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  qvutt::mark_startup("common controls");
 
   qvutt::MainWindow main_window;
   if (!main_window.create(instance)) {

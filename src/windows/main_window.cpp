@@ -12,6 +12,7 @@
 #include "desktop/topmost_keeper.h"
 #include "resource_ids.h"
 #include "settings/see_through_settings.h"
+#include "win32/startup_marks.h"
 
 namespace qvutt {
 
@@ -75,6 +76,7 @@ MainWindow::MainWindow() : face_(kControls, kDisplayPoints, is_display, kDesignF
 bool MainWindow::create(HINSTANCE instance) {
   instance_ = instance;
   if (!register_window_class(instance, kMainWindowClass, window_procedure)) return false;
+  mark_startup("class registered");
 
   if (CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, kMainWindowClass, kCaption,
                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
@@ -82,9 +84,11 @@ bool MainWindow::create(HINSTANCE instance) {
                       this) == nullptr) {
     return false;
   }
+  mark_startup("window created");
   add_program_items(hwnd_);
   // Started during full-screen work, it shows when that ends.
   if (!aside_) ShowWindow(hwnd_, SW_SHOW);
+  mark_startup("shown");
   // A timer is due only once no window of the thread waits to paint: the
   // icon comes after the first paint, off the start-up path.
   SetTimer(hwnd_, kFirstPaintTimer, 0, nullptr);
@@ -157,6 +161,7 @@ void MainWindow::on_load() {
   face_.resize(load_size(store));
   const WindowSettings settings = face_.load(hwnd_, kMainWindowKeys);
   load_logo(face_.contents_scale());
+  mark_startup("logo");
   make_focusable_label(hwnd_, kLogoPicture);
   set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);
   SetTimer(hwnd_, kAlwaysOnTopTimer, kTickMilliseconds, nullptr);
@@ -168,17 +173,21 @@ void MainWindow::on_load() {
   taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
   // Run as administrator, it would never hear it from the user's own Explorer.
   ChangeWindowMessageFilterEx(hwnd_, taskbar_created_, MSGFLT_ALLOW, nullptr);
+  mark_startup("timers, messages");
   above_full_screen_ = load_above_full_screen(store);
   // Without the keeper the window is not topmost, and no full screen is its affair.
   if (keeper_on_) {
     full_screen_.emplace(hwnd_, kForegroundChanged);
+    mark_startup("foreground hook");
     aside_ = !above_full_screen_ && full_screen_->in_view();
   }
+  mark_startup("full-screen check");
   see_through_.emplace(hwnd_);
   see_through_->set_opacity(load_opacity(store));
   // With the key held elsewhere the window simply takes its own clicks; the
   // stored choice stays for a later start.
   if (load_click_through(store)) see_through_->set_click_through(true);
+  mark_startup("opacity, click-through");
 }
 
 void MainWindow::on_uptime_tick() {
@@ -271,6 +280,7 @@ void MainWindow::on_foreground_change() {
 
 void MainWindow::on_first_paint_done() {
   KillTimer(hwnd_, kFirstPaintTimer);
+  mark_startup("first paint", true);
   icon_.emplace(hwnd_, kNotificationIconId, kNotificationIconMessage, notification_image());
 }
 

@@ -6,6 +6,7 @@
 #include "desktop/registry_store.h"
 #include "desktop/resource_icons.h"
 #include "resource_ids.h"
+#include "win32/startup_marks.h"
 
 namespace qvutt {
 
@@ -37,8 +38,10 @@ WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
     create_control(window, *layout);
   }
+  mark_startup("controls");
   RegistryStore store;
   const WindowSettings settings = load_window_settings(store, keys);
+  mark_startup("settings");
   // Laid out once, at the scale of the monitor it is going to, and moved
   // there at that size: the DPI change the system sends from inside the move
   // then finds nothing left to change.
@@ -46,7 +49,9 @@ WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   const MonitorFit fit = fit_on_monitor(window, sized(), scale_);
   scale_ = fit.scale;
   lay_out();
+  mark_startup("icons");
   move_to_fit(window, sized(), fit, scale_);
+  mark_startup("placement");
   return settings;
 }
 
@@ -121,6 +126,7 @@ void WindowFace::lay_out() {
     lay_out_control(window_, *layout, contents,
                     takes_label_font_(layout->id) ? fonts_.labels.get() : fonts_.system.get());
   }
+  mark_startup("fonts, layout");
   for (const auto& [which, twips] :
        {std::pair{ICON_SMALL, kSmallIconTwips}, {ICON_BIG, kBigIconTwips}}) {
     const HICON icon = resource_icon(IDI_APP, scale_.pixels(twips));
