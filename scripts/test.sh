@@ -28,6 +28,7 @@ ctest --preset native
 cmake --preset native-sanitized >/dev/null
 cmake --build --preset native-sanitized
 ctest --preset native-sanitized
+bash scripts/fuzz.sh
 bash scripts/lint.sh
 
 # Each program built by GCC, the release's compiler, and by clang, a second

@@ -15,10 +15,6 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 constexpr wchar_t kApprovedKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
-// The record's first byte holds the user's choice in its low bit, set while
-// disabled (Windows writes 02 or 06 for on, 03 or 07 for off); the rest is
-// the time it was disabled.
-constexpr BYTE kDisabledBit = 1;
 constexpr DWORD kRecordBytes = 12;
 
 // The Run value's command names this file. A value of another type, or too
@@ -38,19 +34,24 @@ bool run_value_names(const ProgramFile& program) {
   return program.whole && command_names_program(command, program.path);
 }
 
-// The first byte of the record for the name; 0 where there is none.
-BYTE recorded_choice(const ProgramFile& program) {
+// Task Manager's record for the name: its first byte, and whether it
+// disables the entry. One of another type, or none, disables nothing.
+struct Record {
+  BYTE first;
+  bool disables;
+};
+Record recorded_choice(const ProgramFile& program) {
   const RegistryKey approved = open_user_key(kApprovedKey, KEY_QUERY_VALUE);
-  if (!approved) return 0;
   BYTE record[64] = {};
   DWORD type = 0;
   DWORD bytes = sizeof record;
-  if (RegQueryValueExW(approved.get(), program.name, nullptr, &type, record, &bytes) !=
+  if (!approved ||
+      RegQueryValueExW(approved.get(), program.name, nullptr, &type, record, &bytes) !=
           ERROR_SUCCESS ||
-      type != REG_BINARY || bytes == 0) {
-    return 0;
+      type != REG_BINARY) {
+    return {0, false};
   }
-  return record[0];
+  return {record[0], record_disables(record, bytes)};
 }
 
 void delete_value(const wchar_t* subkey, const wchar_t* name) {
@@ -62,7 +63,7 @@ void delete_value(const wchar_t* subkey, const wchar_t* name) {
 
 bool starts_with_windows() {
   const ProgramFile program;
-  return run_value_names(program) && (recorded_choice(program) & kDisabledBit) == 0;
+  return run_value_names(program) && !recorded_choice(program).disables;
 }
 
 void start_with_windows() {
@@ -80,11 +81,10 @@ void start_with_windows() {
                      static_cast<DWORD>((length + 3) * sizeof(wchar_t))) != ERROR_SUCCESS) {
     return;
   }
-  const BYTE choice = recorded_choice(program);
-  if ((choice & kDisabledBit) == 0) return;
-  // Only the choice changes: the other bits of the first byte stay as Windows wrote them.
+  const Record recorded = recorded_choice(program);
+  if (!recorded.disables) return;
   const RegistryKey approved = create_user_key(kApprovedKey);
-  const BYTE enabled[kRecordBytes] = {static_cast<BYTE>(choice & ~kDisabledBit)};
+  const BYTE enabled[kRecordBytes] = {enabling_choice(recorded.first)};
   if (approved) {
     RegSetValueExW(approved.get(), program.name, 0, REG_BINARY, enabled, kRecordBytes);
   }

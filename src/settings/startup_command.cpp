@@ -6,6 +6,8 @@ namespace qvutt {
 
 namespace {
 
+constexpr unsigned char kDisabledBit = 1;
+
 wchar_t folded(wchar_t c) {
   return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
@@ -31,6 +33,14 @@ bool command_names_program(std::wstring_view command, std::wstring_view program_
   if (command.size() < program_path.size()) return false;
   return same_path({command.data(), program_path.size()}, program_path) &&
          (command.size() == program_path.size() || command[program_path.size()] == L' ');
+}
+
+bool record_disables(const unsigned char* record, std::size_t size) {
+  return size > 0 && (record[0] & kDisabledBit) != 0;
+}
+
+unsigned char enabling_choice(unsigned char first_byte) {
+  return static_cast<unsigned char>(first_byte & ~kDisabledBit);
 }
 
 }  // namespace qvutt
