@@ -49,15 +49,18 @@ void CALLBACK on_foreground_event(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD,
 
 FullScreenWatch::FullScreenWatch(HWND main_window, UINT message)
     : main_window_(main_window),
+      message_(message),
       // Loaded, not imported: the program imports only what every Windows
       // has, and Wine may lack it.
       get_attribute_(reinterpret_cast<GetWindowAttribute>(reinterpret_cast<void (*)()>(
-          GetProcAddress(load_system_library(L"dwmapi.dll"), "DwmGetWindowAttribute")))),
-      // Its events wait in this thread's queue until the next message is taken.
-      hook_(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
-                            on_foreground_event, 0, 0,
-                            WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS)) {
-  watcher = {main_window, message};
+          GetProcAddress(load_system_library(L"dwmapi.dll"), "DwmGetWindowAttribute")))) {}
+
+void FullScreenWatch::listen() {
+  watcher = {main_window_, message_};
+  // Its events wait in this thread's queue until the next message is taken.
+  hook_.reset(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                              on_foreground_event, 0, 0,
+                              WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
 }
 
 bool FullScreenWatch::in_view() const {

@@ -12,11 +12,14 @@ namespace qvutt {
 
 class FullScreenWatch {
  public:
-  // Posts message to the main window each time another program's window
-  // takes the foreground. The system's foreground events come out of
-  // context: nothing runs in the other program, and no event means no
-  // wake-up here. One watch at a time.
   FullScreenWatch(HWND main_window, UINT message);
+
+  // From now on, posts message to the main window each time another
+  // program's window takes the foreground: once the window has first
+  // painted, off the start-up path (till then the keeper's second looks).
+  // The system's foreground events come out of context: nothing runs in the
+  // other program, and no event means no wake-up here. One watch at a time.
+  void listen();
 
   // Read from the windows' own records, so no other program is asked
   // anything and none can keep this one waiting.
@@ -38,6 +41,7 @@ class FullScreenWatch {
   TopLevelWindow read(HWND window, const Walk& walk) const;
 
   HWND main_window_;
+  UINT message_;
   // The desktop window manager's, for cloaked windows; null where there is none.
   GetWindowAttribute get_attribute_;
   WinEventHook hook_;

@@ -91,6 +91,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
 
 void AboutWindow::on_load() {
   const WindowSettings settings = face_.load(hwnd_, kAboutWindowKeys);
+  face_.show_icons();
   make_focusable_label(hwnd_, kCreatorLabel);
   if (settings.always_on_top != check_box_value(hwnd_, kAlwaysOnTopCheckBox)) {
     set_check_box_value(hwnd_, kAlwaysOnTopCheckBox, settings.always_on_top);

@@ -178,7 +178,7 @@ void MainWindow::on_load() {
   // Without the keeper the window is not topmost, and no full screen is its affair.
   if (keeper_on_) {
     full_screen_.emplace(hwnd_, kForegroundChanged);
-    mark_startup("foreground hook");
+    mark_startup("dwmapi");
     aside_ = !above_full_screen_ && full_screen_->in_view();
   }
   mark_startup("full-screen check");
@@ -281,6 +281,8 @@ void MainWindow::on_foreground_change() {
 void MainWindow::on_first_paint_done() {
   KillTimer(hwnd_, kFirstPaintTimer);
   mark_startup("first paint", true);
+  face_.show_icons();
+  if (full_screen_) full_screen_->listen();
   icon_.emplace(hwnd_, kNotificationIconId, kNotificationIconMessage, notification_image());
 }
 

@@ -49,7 +49,6 @@ WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   const MonitorFit fit = fit_on_monitor(window, sized(), scale_);
   scale_ = fit.scale;
   lay_out();
-  mark_startup("icons");
   move_to_fit(window, sized(), fit, scale_);
   mark_startup("placement");
   return settings;
@@ -127,6 +126,11 @@ void WindowFace::lay_out() {
                     takes_label_font_(layout->id) ? fonts_.labels.get() : fonts_.system.get());
   }
   mark_startup("fonts, layout");
+  if (icons_shown_) show_icons();
+}
+
+void WindowFace::show_icons() {
+  icons_shown_ = true;
   for (const auto& [which, twips] :
        {std::pair{ICON_SMALL, kSmallIconTwips}, {ICON_BIG, kBigIconTwips}}) {
     const HICON icon = resource_icon(IDI_APP, scale_.pixels(twips));

@@ -61,6 +61,10 @@ class WindowFace {
   int size_percent() const { return size_percent_; }
   // The scale the contents are drawn at: the monitor's, times their size.
   TwipScale contents_scale() const;
+  // The window's icons, at its DPI, now and after every change of it. The
+  // main window, a tool window, shows none in its caption: it takes them
+  // after its first paint.
+  void show_icons();
 
  private:
   void lay_out();
@@ -85,6 +89,7 @@ class WindowFace {
   WindowPlacement placed_{};  // the client area at the design's size
   int size_percent_ = kDesignSize;
   bool changing_dpi_ = false;
+  bool icons_shown_ = false;
 };
 
 }  // namespace qvutt

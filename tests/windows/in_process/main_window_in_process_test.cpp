@@ -154,7 +154,8 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   EXPECT_TRUE(dpi_changes == 1 && window_dpi == 144) << dpi_changes << " changes";
   const std::vector<e2e::Placement> at_150 = controls_of(window);
 
-  // Each DPI has icons of its own size.
+  // Each DPI has icons of its own size, from the first paint on.
+  e2e::pump_messages_for(300);
   const auto icons = [&] {
     return std::pair{SendMessageW(window, WM_GETICON, ICON_SMALL, 0),
                      SendMessageW(window, WM_GETICON, ICON_BIG, 0)};
