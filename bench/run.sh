@@ -2,7 +2,8 @@
 # The program's footprint in figures: file size and imports, the cost of a
 # tick, start-up time against minimal window programs (one bare, one with
 # QV-UTT's manifest, one with that manifest and the main window's eight
-# controls and two fonts), the cost of a full-screen check over a few
+# controls and two fonts) and where in its start-up the time goes, the cost
+# of a full-screen check over a few
 # hundred windows, and memory and handles over a long run. Prints figures;
 # passes or fails nothing, but stops, saying which step failed and showing the
 # end of its output, when a step cannot run. Runs the 32-bit build where this
@@ -71,6 +72,11 @@ sleep 1
 echo "== start-up, under Wine"
 step "time the start-up" wine "$bin/startup_probe.exe" 15 "$bin/QV-UTT-V1.exe" \
   "$bin/minimal_window.exe" "$bin/minimal_window_manifest.exe" "$bin/same_controls_window.exe"
+cat "$log"
+
+echo "== start-up phases, under Wine (copies with each phase's end marked: QV-UTT, the same controls)"
+step "time the start-up's phases" wine "$bin/startup_probe.exe" --phases 15 \
+  "$bin/QV-UTT-V1-marked.exe" "$bin/same_controls_window_marked.exe"
 cat "$log"
 
 echo "== one full-screen check over 300 top-level windows of another process, under Wine"

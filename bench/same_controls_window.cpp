@@ -4,10 +4,15 @@
 // STATIC, the logo as an owner-drawn STATIC, the check box as a BUTTON),
 // drawn in the label font and the message font, green on black, with QV-UTT's
 // manifest and common controls. No registry, icons, hooks, accessibility or
-// second thread: whatever QV-UTT takes longer than this is its own.
+// second thread: whatever QV-UTT takes longer than this is its own. Its
+// marked copy keeps the end of each phase, as QV-UTT's does.
 #include <windows.h>
 // after windows.h, which it needs
 #include <commctrl.h>
+
+#include "win32/startup_marks.h"
+
+using qvutt::mark_startup;
 
 namespace {
 
@@ -55,6 +60,7 @@ constexpr Control kControls[] = {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  mark_startup("entry");
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
@@ -64,6 +70,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.lpszClassName = L"SAME_CONTROLS_WINDOW";
   RegisterClassW(&window_class);
+  mark_startup("class registered");
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD extended_style = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
   RECT frame{0, 0, 232, 54};
@@ -71,6 +78,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const HWND window = CreateWindowExW(
       extended_style, L"SAME_CONTROLS_WINDOW", L"Same controls", style, 67, 67,
       frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+  mark_startup("window created");
   LOGFONTW message_font{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof message_font, &message_font);
   const HFONT fonts[] = {
@@ -84,7 +92,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                         control.width, control.height, window, nullptr, instance, nullptr);
     SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[control.label_font]), FALSE);
   }
+  mark_startup("controls, fonts");
   ShowWindow(window, SW_SHOW);
+  mark_startup("shown", true);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   for (const HFONT font : fonts) DeleteObject(font);

@@ -1,10 +1,11 @@
 // Start-up time of a program against yardsticks, all measured alike and in
 // turn: from CreateProcess to a visible window of the new process whose first
 // child shows text. Prints the median of each and the program's ratio to each.
-// With --phases, runs the program's marked copy instead and prints when each
-// phase of its start-up ended, as medians from CreateProcess.
+// With --phases, runs marked copies instead (QV-UTT's, a yardstick's) and
+// prints when each phase of their start-up ended, as medians from
+// CreateProcess.
 //   usage: startup_probe RUNS PROGRAM YARDSTICK [YARDSTICK...]
-//          startup_probe --phases RUNS MARKED_PROGRAM
+//          startup_probe --phases RUNS MARKED_PROGRAM [MARKED_PROGRAM...]
 #include <windows.h>
 
 #include <algorithm>
@@ -80,22 +81,19 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-// The marked copy's phases: where each ended, in milliseconds from
-// CreateProcess, the median of runs (the copy writes them at its first paint,
-// once it has shown its text, to the file named in its environment).
-int print_phases(int runs, const wchar_t* program) {
-  wchar_t marks[MAX_PATH];
-  GetTempPathW(MAX_PATH, marks);
-  wcscat(marks, L"qvutt-startup-marks.txt");
-  SetEnvironmentVariableW(L"QVUTT_STARTUP_MARKS", marks);
+// Where each phase of a marked program's start-up ended, in milliseconds from
+// CreateProcess (it writes them at its first paint, once it has shown its
+// text, to the file named in its environment).
+struct Phases {
   std::vector<std::string> order;
   std::map<std::string, std::vector<double>> ended;
-  for (int run = -1; run < runs; ++run) {
+
+  bool add_run(const wchar_t* program, const wchar_t* marks, bool counted) {
     DeleteFileW(marks);
     LARGE_INTEGER started;
-    if (time_to_first_text(program, &started, 500) < 0) return 1;
+    if (time_to_first_text(program, &started, 500) < 0) return false;
     std::FILE* file = _wfopen(marks, L"r");
-    if (file == nullptr) return 1;
+    if (file == nullptr) return false;
     std::vector<std::pair<std::string, long long>> lines;
     char phase[64];
     long long ticks = 0;
@@ -105,32 +103,54 @@ int print_phases(int runs, const wchar_t* program) {
       lines.emplace_back(name, ticks);
     }
     std::fclose(file);
-    if (lines.empty() || lines.back().first != "frequency") return 1;
+    if (lines.empty() || lines.back().first != "frequency") return false;
     const double per_ms = static_cast<double>(lines.back().second) / 1000.0;
     lines.pop_back();
     for (const auto& [name, at] : lines) {
-      if (run == -1 && ended.count(name) == 0) order.push_back(name);
-      if (run >= 0) ended[name].push_back(static_cast<double>(at - started.QuadPart) / per_ms);
+      if (ended.count(name) == 0) order.push_back(name);
+      std::vector<double>& ends = ended[name];
+      if (counted) ends.push_back(static_cast<double>(at - started.QuadPart) / per_ms);
+    }
+    return true;
+  }
+
+  void print(const wchar_t* program, int runs) {
+    std::printf("start-up phases of %ls, each one's end, median of %d (ms from CreateProcess):\n",
+                program, runs);
+    double before = 0;
+    for (const std::string& name : order) {
+      const double at = median(ended[name]);
+      std::printf("  %-26s %6.1f  (+%.1f)\n", name.c_str(), at, at - before);
+      before = at;
     }
   }
-  std::printf("start-up phases of %ls, each one's end, median of %d (ms from CreateProcess):\n",
-              program, runs);
-  double before = 0;
-  for (const std::string& name : order) {
-    const double at = median(ended[name]);
-    std::printf("  %-26s %6.1f  (+%.1f)\n", name.c_str(), at, at - before);
-    before = at;
+};
+
+// The marked programs in turn, each run, so that all meet the same moments of
+// the machine.
+int print_phases(int runs, int count, wchar_t** programs) {
+  wchar_t marks[MAX_PATH];
+  GetTempPathW(MAX_PATH, marks);
+  wcscat(marks, L"qvutt-startup-marks.txt");
+  SetEnvironmentVariableW(L"QVUTT_STARTUP_MARKS", marks);
+  std::vector<Phases> phases(count);
+  for (int run = -1; run < runs; ++run) {  // run -1 warms the file cache and the Wine server
+    for (int i = 0; i < count; ++i) {
+      if (!phases[i].add_run(programs[i], marks, run >= 0)) {
+        std::fprintf(stderr, "%ls wrote no start-up marks\n", programs[i]);
+        return 1;
+      }
+    }
   }
+  for (int i = 0; i < count; ++i) phases[i].print(programs[i], runs);
   return 0;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc == 4 && std::wstring(argv[1]) == L"--phases" && _wtoi(argv[2]) > 0) {
-    const int status = print_phases(_wtoi(argv[2]), argv[3]);
-    if (status != 0) std::fprintf(stderr, "%ls wrote no start-up marks\n", argv[3]);
-    return status;
+  if (argc >= 4 && std::wstring(argv[1]) == L"--phases" && _wtoi(argv[2]) > 0) {
+    return print_phases(_wtoi(argv[2]), argc - 3, argv + 3);
   }
   if (argc < 4 || _wtoi(argv[1]) < 1) {
     std::fprintf(stderr, "usage: startup_probe RUNS PROGRAM YARDSTICK [YARDSTICK...]\n");

@@ -86,6 +86,7 @@ bool MainWindow::create(HINSTANCE instance) {
   }
   mark_startup("window created");
   add_program_items(hwnd_);
+  mark_startup("system menu");
   // Started during full-screen work, it shows when that ends.
   if (!aside_) ShowWindow(hwnd_, SW_SHOW);
   mark_startup("shown");
