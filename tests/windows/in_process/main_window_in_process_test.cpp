@@ -131,7 +131,10 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Left", REG_SZ, L"9000", 10);
   RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), L"MAIN_Size", REG_SZ, L"200", 8);
   const auto code = [](auto function) { return reinterpret_cast<void*>(function); };
-  real_proc_address = GetProcAddress;
+  // Asked of kernel32 at run time: a plain `= GetProcAddress` lets clang call
+  // the import itself in its place, which is the stand-in once replaced.
+  real_proc_address = reinterpret_cast<decltype(real_proc_address)>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetProcAddress"));
   const std::pair<void*, void*> stand_ins[] = {{code(MonitorFromRect), code(monitor_from_rect)},
                                                {code(MonitorFromWindow), code(monitor_from_window)},
                                                {code(GetMonitorInfoW), code(monitor_info)},
