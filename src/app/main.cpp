@@ -19,9 +19,9 @@ int report_failure(const wchar_t* what) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  qvutt::mark_startup("entry");
   // First: a library of a system DLL's name beside a downloaded copy must
   // never load, whichever component asks for it.
-  qvutt::mark_startup("entry");
   qvutt::search_system_folder_only();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

@@ -71,8 +71,8 @@ MonitorFit fit_on_monitor(HWND window, const WindowPlacement& placed, const Twip
   const TwipScale scale =
       on == MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) ? size_scale : monitor_scale(on);
   const PixelRect frame = frame_at(scale);
-  // A rescued window stands elsewhere than placed, so it saves where it stands.
   if (monitor_of(frame, MONITOR_DEFAULTTONULL) == on) return {scale, frame};
+  // A rescued window stands elsewhere than placed, so it saves where it stands.
   return {scale, inside_work_area(on, frame)};
 }
 
