@@ -133,8 +133,8 @@ TEST(InProcess, TheWindowFollowsEachDpiAndSystemColoursAndMarksItsMenuChoices) {
   const auto code = [](auto function) { return reinterpret_cast<void*>(function); };
   // Asked of kernel32 at run time: a plain `= GetProcAddress` lets clang call
   // the import itself in its place, which is the stand-in once replaced.
-  real_proc_address = reinterpret_cast<decltype(real_proc_address)>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetProcAddress"));
+  real_proc_address = reinterpret_cast<decltype(real_proc_address)>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetProcAddress")));
   const std::pair<void*, void*> stand_ins[] = {{code(MonitorFromRect), code(monitor_from_rect)},
                                                {code(MonitorFromWindow), code(monitor_from_window)},
                                                {code(GetMonitorInfoW), code(monitor_info)},
