@@ -49,6 +49,7 @@ WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
   const MonitorFit fit = fit_on_monitor(window, sized(), scale_);
   scale_ = fit.scale;
   lay_out();
+  mark_startup("fonts, layout");
   move_to_fit(window, sized(), fit, scale_);
   mark_startup("placement");
   return settings;
@@ -125,7 +126,6 @@ void WindowFace::lay_out() {
     lay_out_control(window_, *layout, contents,
                     takes_label_font_(layout->id) ? fonts_.labels.get() : fonts_.system.get());
   }
-  mark_startup("fonts, layout");
   if (icons_shown_) show_icons();
 }
 
