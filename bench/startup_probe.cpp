@@ -17,20 +17,12 @@
 
 namespace {
 
-struct Search {
-  DWORD process_id;
-  HWND found;
-};
-
-BOOL CALLBACK shows_text(HWND window, LPARAM lparam) {
-  auto& search = *reinterpret_cast<Search*>(lparam);
-  DWORD process_id = 0;
-  GetWindowThreadProcessId(window, &process_id);
-  if (process_id != search.process_id || !IsWindowVisible(window)) return TRUE;
+BOOL CALLBACK shows_text(HWND window, LPARAM found) {
+  if (!IsWindowVisible(window)) return TRUE;
   for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
        child = GetWindow(child, GW_HWNDNEXT)) {
     if (GetWindowTextLengthW(child) > 0) {
-      search.found = window;
+      *reinterpret_cast<HWND*>(found) = window;
       return FALSE;
     }
   }
@@ -55,24 +47,30 @@ double time_to_first_text(const wchar_t* program, LARGE_INTEGER* started_at = nu
                       &process)) {
     return -1;
   }
-  Search search{process.dwProcessId, nullptr};
+  // Only the windows of the new process's first thread, where both make
+  // theirs: a poll of every window on the desktop each millisecond kept
+  // Wine's server busy, and slowed most whichever program asked it most.
+  HWND found = nullptr;
   double elapsed = -1;
-  for (int polls = 0; polls < 20000 && search.found == nullptr; ++polls) {
-    EnumWindows(shows_text, reinterpret_cast<LPARAM>(&search));
+  for (int polls = 0; polls < 20000 && found == nullptr; ++polls) {
+    EnumThreadWindows(process.dwThreadId, shows_text, reinterpret_cast<LPARAM>(&found));
     QueryPerformanceCounter(&now);
-    if (search.found == nullptr) Sleep(1);
+    if (found == nullptr) Sleep(1);
   }
-  if (search.found != nullptr) {
+  if (found != nullptr) {
     elapsed = 1000.0 * static_cast<double>(now.QuadPart - started.QuadPart) /
               static_cast<double>(frequency.QuadPart);
     Sleep(linger);
-    PostMessageW(search.found, WM_CLOSE, 0, 0);
+    PostMessageW(found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  // Wine's server and the X server go on tidying up after a process has
+  // gone: without a pause the next start pays for it, by up to 20 ms.
+  Sleep(300);
   return elapsed;
 }
 
@@ -87,6 +85,9 @@ double median(std::vector<double> values) {
 struct Phases {
   std::vector<std::string> order;
   std::map<std::string, std::vector<double>> ended;
+  // Each run's own time for the phase, from the end of the one before: the
+  // process's start, which varies most from run to run, left out.
+  std::map<std::string, std::vector<double>> took;
 
   bool add_run(const wchar_t* program, const wchar_t* marks, bool counted) {
     DeleteFileW(marks);
@@ -106,22 +107,27 @@ struct Phases {
     if (lines.empty() || lines.back().first != "frequency") return false;
     const double per_ms = static_cast<double>(lines.back().second) / 1000.0;
     lines.pop_back();
+    long long before = started.QuadPart;
     for (const auto& [name, at] : lines) {
       if (ended.count(name) == 0) order.push_back(name);
       std::vector<double>& ends = ended[name];
-      if (counted) ends.push_back(static_cast<double>(at - started.QuadPart) / per_ms);
+      if (counted) {
+        ends.push_back(static_cast<double>(at - started.QuadPart) / per_ms);
+        took[name].push_back(static_cast<double>(at - before) / per_ms);
+      }
+      before = at;
     }
     return true;
   }
 
   void print(const wchar_t* program, int runs) {
-    std::printf("start-up phases of %ls, each one's end, median of %d (ms from CreateProcess):\n",
-                program, runs);
-    double before = 0;
+    std::printf(
+        "start-up phases of %ls, median of %d: each one's end (ms from CreateProcess) and "
+        "(+ its own time)\n",
+        program, runs);
     for (const std::string& name : order) {
-      const double at = median(ended[name]);
-      std::printf("  %-26s %6.1f  (+%.1f)\n", name.c_str(), at, at - before);
-      before = at;
+      std::printf("  %-26s %6.1f  (+%.1f)\n", name.c_str(), median(ended[name]),
+                  median(took[name]));
     }
   }
 };
