@@ -14,6 +14,16 @@ FontHandle create_font(const wchar_t* face, double points, int weight, const Twi
                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
 }
 
+// The control's place in its parent's client area, in pixels at scale.
+RECT control_rect(const ControlLayout& layout, const TwipScale& scale) {
+  return {scale.pixels(layout.left), scale.pixels(layout.top),
+          scale.pixels(layout.left + layout.width), scale.pixels(layout.top + layout.height)};
+}
+
+void set_font(HWND control, HFONT font) {
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 }  // namespace
 
 bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
@@ -26,21 +36,22 @@ bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC proc
   return RegisterClassExW(&window_class) != 0;
 }
 
-HWND create_control(HWND parent, const ControlLayout& layout) {
-  return CreateWindowExW(layout.extended_style, layout.window_class, layout.text,
-                         WS_CHILD | WS_VISIBLE | layout.style, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), nullptr,
-                         nullptr);
+void create_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font) {
+  const RECT place = control_rect(layout, scale);
+  set_font(
+      CreateWindowExW(layout.extended_style, layout.window_class, layout.text,
+                      WS_CHILD | WS_VISIBLE | layout.style, place.left, place.top,
+                      place.right - place.left, place.bottom - place.top, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), nullptr, nullptr),
+      font);
 }
 
 void lay_out_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font) {
   const HWND control = GetDlgItem(parent, layout.id);
-  const int left = scale.pixels(layout.left);
-  const int top = scale.pixels(layout.top);
-  SetWindowPos(control, nullptr, left, top, scale.pixels(layout.left + layout.width) - left,
-               scale.pixels(layout.top + layout.height) - top,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  const RECT place = control_rect(layout, scale);
+  SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  set_font(control, font);
 }
 
 ControlFonts create_control_fonts(double label_points, const TwipScale& scale) {

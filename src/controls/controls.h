@@ -36,8 +36,8 @@ constexpr ControlLayout always_on_top_check_box(int id, int left, int top, DWORD
 // each window sets icons for its own DPI and paints its own background.
 bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 
-// A control as the table describes it, not yet placed: lay_out_control places it.
-HWND create_control(HWND parent, const ControlLayout& layout);
+// A control as the table describes it, made at its twips at scale, in font.
+void create_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font);
 // Puts a control at its twips at scale, in font, without repainting it: the
 // caller repaints the window once, when every control is in place.
 void lay_out_control(HWND parent, const ControlLayout& layout, const TwipScale& scale, HFONT font);

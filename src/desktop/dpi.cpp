@@ -55,12 +55,17 @@ TwipScale monitor_scale(HMONITOR monitor) {
 TwipScale window_scale(HWND window) {
   const auto dpi_for_window = user32_function<GetDpiForWindowFunction>("GetDpiForWindow");
   const UINT dots_per_inch = dpi_for_window != nullptr ? dpi_for_window(window) : 0;
-  return dots_per_inch > 0 ? TwipScale(static_cast<int>(dots_per_inch)) : screen_scale();
+  return dots_per_inch > 0 ? TwipScale(static_cast<int>(dots_per_inch))
+                           : monitor_scale(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
 }
 
 SIZE window_size_for_client(HWND window, SIZE client, int dots_per_inch) {
-  const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-  const auto extended_style = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+  return frame_size_for_client(static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)),
+                               static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), client,
+                               dots_per_inch);
+}
+
+SIZE frame_size_for_client(DWORD style, DWORD extended_style, SIZE client, int dots_per_inch) {
   RECT frame{0, 0, client.cx, client.cy};
   const auto adjust_for_dpi =
       user32_function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");

@@ -22,13 +22,15 @@ TwipScale primary_monitor_scale();
 // and later); the screen's elsewhere.
 TwipScale monitor_scale(HMONITOR monitor);
 
-// The dots per inch of the monitor the window is on, where the system tells
-// it (Windows 10 1607 and later); the screen's elsewhere.
+// The dots per inch of the monitor the window is on: the window's own where
+// the system tells it (Windows 10 1607 and later), else its monitor's.
 TwipScale window_scale(HWND window);
 
 // The outer size that gives a window of this one's styles the client area
 // client at dots_per_inch, with the frame the system draws there (where it
 // can tell for any DPI: Windows 10 1607 and later; at the system's elsewhere).
 SIZE window_size_for_client(HWND window, SIZE client, int dots_per_inch);
+// The same for a window not yet made, of these styles.
+SIZE frame_size_for_client(DWORD style, DWORD extended_style, SIZE client, int dots_per_inch);
 
 }  // namespace qvutt

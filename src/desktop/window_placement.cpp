@@ -59,28 +59,32 @@ WindowPlacement placement_of(const WindowRect& rect, const TwipSize& design_fram
           client_twips({rect.width, rect.height}, design_frame)};
 }
 
-MonitorFit fit_on_monitor(HWND window, const WindowPlacement& placed, const TwipScale& size_scale) {
-  const auto frame_at = [&](const TwipScale& scale) {
-    const SIZE outer = outer_size_at(window, placed, scale.dots_per_inch());
-    return PixelRect{placed.left.pixels, placed.top.pixels, placed.left.pixels + outer.cx,
-                     placed.top.pixels + outer.cy};
-  };
-  const HMONITOR on = monitor_of(frame_at(size_scale), MONITOR_DEFAULTTONEAREST);
-  // Where the window already stands, its own scale: shcore is loaded only
-  // for another monitor.
-  const TwipScale scale =
-      on == MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) ? size_scale : monitor_scale(on);
-  const PixelRect frame = frame_at(scale);
-  if (monitor_of(frame, MONITOR_DEFAULTTONULL) == on) return {scale, frame};
-  // A rescued window stands elsewhere than placed, so it saves where it stands.
-  return {scale, inside_work_area(on, frame)};
+RECT creation_frame(const WindowPlacement& placed, DWORD style, DWORD extended_style) {
+  const TwipScale scale = screen_scale();
+  const SIZE outer = frame_size_for_client(style, extended_style, client_pixels(placed, scale),
+                                           scale.dots_per_inch());
+  return {placed.left.pixels, placed.top.pixels, placed.left.pixels + outer.cx,
+          placed.top.pixels + outer.cy};
 }
 
-void move_to_fit(HWND window, const WindowPlacement& placed, const MonitorFit& fit,
+PixelRect fit_on_monitor(HWND window, const WindowPlacement& placed, const TwipScale& size_scale) {
+  const SIZE outer = outer_size_at(window, placed, size_scale.dots_per_inch());
+  const PixelRect frame{placed.left.pixels, placed.top.pixels, placed.left.pixels + outer.cx,
+                        placed.top.pixels + outer.cy};
+  const HMONITOR on = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+  if (monitor_of(frame, MONITOR_DEFAULTTONULL) == on) return frame;
+  // A rescued window stands elsewhere than placed, so it saves where it stands.
+  return inside_work_area(on, frame);
+}
+
+void move_to_fit(HWND window, const WindowPlacement& placed, const PixelRect& frame,
                  const TwipScale& scale_after) {
-  const PixelRect& frame = fit.frame;
-  SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
-               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT now = frame_of(window);
+  if (now.left != frame.left || now.top != frame.top || now.right != frame.right ||
+      now.bottom != frame.bottom) {
+    SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   make_up_client(window, client_pixels(placed, scale_after));
 }
 

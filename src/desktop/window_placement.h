@@ -24,26 +24,27 @@ struct WindowPlacement {
 // design_frame, whatever frame the system draws. Nothing moves yet.
 WindowPlacement placement_of(const WindowRect& rect, const TwipSize& design_frame);
 
-// Where the placed window will stand, and the scale it is sized at there:
-// the monitor that its stored place covers most at the size it has now, and
-// that monitor's scale. Worked out before the window moves, so that it moves
-// and takes its size there in one go. At that size a window that would
-// stand wholly off every monitor, or mostly on another monitor (a place
-// straddling two of different scales, where each scale's size falls mostly
-// on the other), is moved in just enough to stand whole inside the chosen
-// one's work area, where it can be seen and its scale stays.
-struct MonitorFit {
-  TwipScale scale;
-  PixelRect frame;
-};
-MonitorFit fit_on_monitor(HWND window, const WindowPlacement& placed, const TwipScale& size_scale);
+// The frame to make a window of these styles in: at its placed left and
+// top, sized for its client area at the screen's scale. Where its monitor
+// has that scale, as a single one has, the window is then made where it
+// will stand.
+RECT creation_frame(const WindowPlacement& placed, DWORD style, DWORD extended_style);
 
-// Moves and sizes the window to the fitted frame. Onto a monitor of another
-// scale the system changes the window's DPI from inside this move
-// (WM_GETDPISCALEDSIZE, WM_DPICHANGED), normally to the fitted one; the
-// client area is then the placed one at scale_after, read once the move is
-// done, whatever the change left there.
-void move_to_fit(HWND window, const WindowPlacement& placed, const MonitorFit& fit,
+// Where the window, made at its placed frame (creation_frame), will stand at
+// size_scale, its own: the monitor it was made on, whose scale the system
+// gave it, and there its placed left and top. At that size a window that
+// would stand wholly off every monitor, or mostly on another monitor (a
+// place straddling two of different scales, where each scale's size falls
+// mostly on the other), is moved in just enough to stand whole inside that
+// one's work area, where it can be seen and its scale stays.
+PixelRect fit_on_monitor(HWND window, const WindowPlacement& placed, const TwipScale& size_scale);
+
+// Moves and sizes the window to the fitted frame, unless it stands there
+// already. Should the system change the window's DPI from inside this move
+// (WM_GETDPISCALEDSIZE, WM_DPICHANGED), the client area is then the placed
+// one at scale_after, read once the move is done, whatever the change left
+// there.
+void move_to_fit(HWND window, const WindowPlacement& placed, const PixelRect& frame,
                  const TwipScale& scale_after);
 
 // Sizes the window for its placed client area at size_scale from its top

@@ -13,6 +13,8 @@ using namespace about_window;
 constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - ABOUT";
 constexpr wchar_t kContactAddress[] = L"zerbold93@example.com";
 constexpr double kLabelPoints = 9.75;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExtendedStyle = WS_EX_APPWINDOW;
 
 // The stored size is the outer frame's, measured on a 19-pixel caption and
 // 3-pixel borders at 96 dpi: 90 twips wide and 375 high around the client area.
@@ -51,9 +53,10 @@ AboutWindow::AboutWindow(HINSTANCE instance)
 void AboutWindow::show_modal(HWND owner) {
   if (hwnd_ != nullptr) return;
   owner_ = owner;
-  if (CreateWindowExW(WS_EX_APPWINDOW, kAboutWindowClass, kCaption,
-                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance_,
+  RegistryStore store;
+  const RECT frame = face_.place(store, kAboutWindowKeys, kStyle, kExtendedStyle);
+  if (CreateWindowExW(kExtendedStyle, kAboutWindowClass, kCaption, kStyle, frame.left, frame.top,
+                      frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance_,
                       this) == nullptr) {
     return;
   }
@@ -90,7 +93,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
 }
 
 void AboutWindow::on_load() {
-  const WindowSettings settings = face_.load(hwnd_, kAboutWindowKeys);
+  const WindowSettings& settings = face_.load(hwnd_);
   face_.show_icons();
   make_focusable_label(hwnd_, kCreatorLabel);
   if (settings.always_on_top != check_box_value(hwnd_, kAlwaysOnTopCheckBox)) {

@@ -21,6 +21,8 @@ namespace {
 using namespace main_window;
 
 constexpr wchar_t kCaption[] = L"QV-UPTIME-TIMER - QV-UTT";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExtendedStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 constexpr UINT kForegroundChanged = WM_APP + 1;
 constexpr UINT kTickMilliseconds = 1000;
 constexpr double kDisplayPoints = 18;
@@ -77,14 +79,19 @@ bool MainWindow::create(HINSTANCE instance) {
   instance_ = instance;
   if (!register_window_class(instance, kMainWindowClass, window_procedure)) return false;
   mark_startup("class registered");
-
-  if (CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, kMainWindowClass, kCaption,
-                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                      this) == nullptr) {
+  // Made where its settings put it: on a monitor of the screen's scale it
+  // then stands where it will show, and nothing moves it.
+  RegistryStore store;
+  face_.resize(load_size(store));
+  const RECT frame = face_.place(store, kMainWindowKeys, kStyle, kExtendedStyle);
+  mark_startup("settings");
+  if (CreateWindowExW(kExtendedStyle, kMainWindowClass, kCaption, kStyle, frame.left, frame.top,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                      instance, this) == nullptr) {
     return false;
   }
   mark_startup("window created");
+  prepare_first_show(store);
   add_program_items(hwnd_);
   mark_startup("system menu");
   // Started during full-screen work, it shows when that ends.
@@ -158,9 +165,7 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void MainWindow::on_load() {
-  RegistryStore store;
-  face_.resize(load_size(store));
-  const WindowSettings settings = face_.load(hwnd_, kMainWindowKeys);
+  const WindowSettings& settings = face_.load(hwnd_);
   load_logo(face_.contents_scale());
   mark_startup("logo");
   make_focusable_label(hwnd_, kLogoPicture);
@@ -171,10 +176,10 @@ void MainWindow::on_load() {
   uptime_.reset();
   keeper_on_ = check_box_value(hwnd_, kAlwaysOnTopCheckBox) == kChecked;
   if (!keeper_on_) KillTimer(hwnd_, kAlwaysOnTopTimer);
-  taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
-  // Run as administrator, it would never hear it from the user's own Explorer.
-  ChangeWindowMessageFilterEx(hwnd_, taskbar_created_, MSGFLT_ALLOW, nullptr);
-  mark_startup("timers, messages");
+  mark_startup("timers");
+}
+
+void MainWindow::prepare_first_show(SettingsStore& store) {
   above_full_screen_ = load_above_full_screen(store);
   // Without the keeper the window is not topmost, and no full screen is its affair.
   if (keeper_on_) {
@@ -283,6 +288,10 @@ void MainWindow::on_first_paint_done() {
   KillTimer(hwnd_, kFirstPaintTimer);
   mark_startup("first paint", true);
   face_.show_icons();
+  // Heard only once there is an icon to send again.
+  taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // Run as administrator, it would never hear it from the user's own Explorer.
+  ChangeWindowMessageFilterEx(hwnd_, taskbar_created_, MSGFLT_ALLOW, nullptr);
   if (full_screen_) full_screen_->listen();
   icon_.emplace(hwnd_, kNotificationIconId, kNotificationIconMessage, notification_image());
 }

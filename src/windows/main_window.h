@@ -36,6 +36,9 @@ class MainWindow : public WindowBase<MainWindow> {
   LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
 
   void on_load();
+  // What must be settled before the window first shows: whether full-screen
+  // work is in view (it then waits, hidden), its opacity and its click-through.
+  void prepare_first_show(SettingsStore& store);
   void on_uptime_tick();
   void on_always_on_top_tick();
   void on_logo_double_click();

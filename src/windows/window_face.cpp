@@ -31,28 +31,29 @@ ColourScheme current_colour_scheme() {
 
 }  // namespace
 
-WindowSettings WindowFace::load(HWND window, const WindowKeys& keys) {
+RECT WindowFace::place(SettingsStore& store, const WindowKeys& keys, DWORD style,
+                       DWORD extended_style) {
+  settings_ = load_window_settings(store, keys);
+  placed_ = placement_of(settings_.rect, design_frame_);
+  return creation_frame(sized(), style, extended_style);
+}
+
+const WindowSettings& WindowFace::load(HWND window) {
   window_ = window;
+  // Made where its settings put it, the window has the scale of the monitor
+  // it stands on: everything is made once, at that scale.
   scale_ = window_scale(window);
   take_colours(current_colour_scheme());
+  const PixelRect frame = fit_on_monitor(window, sized(), scale_);
+  const TwipScale contents = contents_scale();
+  fonts_ = create_control_fonts(label_points_, contents);
   for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
-    create_control(window, *layout);
+    create_control(window, *layout, contents, font_of(*layout));
   }
-  mark_startup("controls");
-  RegistryStore store;
-  const WindowSettings settings = load_window_settings(store, keys);
-  mark_startup("settings");
-  // Laid out once, at the scale of the monitor it is going to, and moved
-  // there at that size: the DPI change the system sends from inside the move
-  // then finds nothing left to change.
-  placed_ = placement_of(settings.rect, design_frame_);
-  const MonitorFit fit = fit_on_monitor(window, sized(), scale_);
-  scale_ = fit.scale;
-  lay_out();
-  mark_startup("fonts, layout");
-  move_to_fit(window, sized(), fit, scale_);
+  mark_startup("controls, fonts");
+  move_to_fit(window, sized(), frame, scale_);
   mark_startup("placement");
-  return settings;
+  return settings_;
 }
 
 void WindowFace::save_position(SettingsStore& store, const WindowKeys& keys) const {
@@ -123,8 +124,7 @@ void WindowFace::lay_out() {
   const ControlFonts last_fonts =
       std::exchange(fonts_, create_control_fonts(label_points_, contents));
   for (const ControlLayout* layout = controls_; layout != controls_ + control_count_; ++layout) {
-    lay_out_control(window_, *layout, contents,
-                    takes_label_font_(layout->id) ? fonts_.labels.get() : fonts_.system.get());
+    lay_out_control(window_, *layout, contents, font_of(*layout));
   }
   if (icons_shown_) show_icons();
 }
@@ -136,6 +136,10 @@ void WindowFace::show_icons() {
     const HICON icon = resource_icon(IDI_APP, scale_.pixels(twips));
     SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
   }
+}
+
+HFONT WindowFace::font_of(const ControlLayout& layout) const {
+  return takes_label_font_(layout.id) ? fonts_.labels.get() : fonts_.system.get();
 }
 
 WindowPlacement WindowFace::sized() const {

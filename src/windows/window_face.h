@@ -33,10 +33,14 @@ class WindowFace {
         takes_label_font_(takes_label_font),
         design_frame_(design_frame) {}
 
-  // The load sequence's common start: the controls made, the settings read,
-  // everything laid out at the scale of the monitor they place the window on,
-  // and the window moved and sized there.
-  WindowSettings load(HWND window, const WindowKeys& keys);
+  // Before the window is made: its settings read, and the frame to make it
+  // in, for a window of these styles.
+  RECT place(SettingsStore& store, const WindowKeys& keys, DWORD style, DWORD extended_style);
+  // The load sequence's common start, once the window is made: the controls
+  // made where they stand at the scale of the monitor the settings place the
+  // window on, and the window moved and sized there unless it stands there
+  // already. Returns the settings place read.
+  const WindowSettings& load(HWND window);
   // Where the window stands now, saved in twips under keys.
   void save_position(SettingsStore& store, const WindowKeys& keys) const;
 
@@ -68,6 +72,7 @@ class WindowFace {
 
  private:
   void lay_out();
+  HFONT font_of(const ControlLayout& layout) const;
   // Where the window is placed, with the client area at the contents' size.
   WindowPlacement sized() const;
   // The scheme's colours and brushes, the last ones released.
@@ -86,6 +91,7 @@ class WindowFace {
   BrushHandle background_;
   BrushHandle display_background_;
   BrushHandle head_background_;
+  WindowSettings settings_{};
   WindowPlacement placed_{};  // the client area at the design's size
   int size_percent_ = kDesignSize;
   bool changing_dpi_ = false;
