@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "desktop/dpi.h"
-#include "desktop/registry_store.h"
 #include "desktop/resource_icons.h"
 #include "resource_ids.h"
 #include "win32/startup_marks.h"
